@@ -6,7 +6,7 @@ namespace suoshui {
 
 // A value box (or a select-all toggle) as the core sees it: a tagged toggle with a caption.
 class ValueBoxView {
-public:
+  public:
     virtual ~ValueBoxView() = default;
     virtual bool ticked() const = 0;
     virtual void setTicked(bool ticked) = 0;
@@ -67,7 +67,7 @@ enum class TextBox {
 // The window as the core sees it. The main window implements it over its widgets; the core's
 // tests use an in-memory implementation. Nothing here caches state: every read is live.
 class Controls {
-public:
+  public:
     virtual ~Controls() = default;
 
     // The first control in window order that carries the tag, or nullptr when none does.
@@ -80,7 +80,8 @@ public:
     virtual std::string text(TextBox box) const = 0;
     virtual void setText(TextBox box, const std::string& text) = 0;
 
-    // Selected index of the banker position drop-down: 0 "不定位", 1 "百  位", 2 "十  位", 3 "个  位".
+    // Selected index of the banker position drop-down: 0 "不定位", 1 "百  位", 2 "十  位", 3 "个
+    // 位".
     virtual int positionIndex() const = 0;
 
     // Width of the main window in pixels, and the font of the result box.

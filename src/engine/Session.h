@@ -12,11 +12,11 @@ using NumberList = std::vector<std::string>;
 
 // What the program keeps while it runs, besides the controls themselves.
 struct Session {
-    NumberList candidates;        // rebuilt by every filter run
-    NumberList results;           // the last run's survivors, in acceptance order
-    TagTable tags;                // built once when the main window is created
-    bool baseListStored = false;  // set by the first store of a result into the base list
-    bool runInProgress = false;   // a filter run is walking the candidates
+    NumberList candidates;          // rebuilt by every filter run
+    NumberList results;             // the last run's survivors, in acceptance order
+    TagTable tags;                  // built once when the main window is created
+    bool baseListStored = false;    // set by the first store of a result into the base list
+    bool runInProgress = false;     // a filter run is walking the candidates
     unsigned long seedCounter = 0;  // grows with every seeding of the random generator
 };
 

@@ -13,18 +13,18 @@ inline constexpr const char* kTagNotFoundMessage = "未找到指定标记的组�
 // Thrown when a looked-up tag is carried by no control. The handler that asked stops there;
 // the window catches it and shows the message. Changes made before the lookup stay.
 class TagNotFound : public std::runtime_error {
-public:
+  public:
     explicit TagNotFound(int tag) : std::runtime_error(kTagNotFoundMessage), tag_(tag) {}
     int tag() const { return tag_; }
 
-private:
+  private:
     int tag_;
 };
 
 // Tag -> value box, for the value boxes 1-279 (basic part) and 301-530 (extra part).
 // A tag that two controls carry resolves to the first of them in window order.
 class TagTable {
-public:
+  public:
     static constexpr int kBasicLast = 279;
     static constexpr int kExtraFirst = 301;
     static constexpr int kExtraLast = 530;
@@ -36,7 +36,7 @@ public:
 
     bool built() const { return built_; }
 
-private:
+  private:
     friend void buildTagTable(Controls& controls, TagTable& table);
     std::array<ValueBoxView*, kBasicLast + 1> basic_{};
     std::array<ValueBoxView*, kExtraLast - kExtraFirst + 1> extra_{};

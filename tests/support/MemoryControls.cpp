@@ -6,11 +6,11 @@ namespace suoshui::testing {
 
 namespace {
 
-const std::initializer_list<Radio> kNumberTypes = {Radio::Direct, Radio::DirectSix,
+const std::initializer_list<Radio> kNumberTypes = {Radio::Direct,      Radio::DirectSix,
                                                    Radio::DirectThree, Radio::Group,
-                                                   Radio::GroupSix, Radio::GroupThree};
-const std::initializer_list<Radio> kModes = {Radio::Positional, Radio::DigitSet,
-                                             Radio::BankerDrag, Radio::BaseList};
+                                                   Radio::GroupSix,    Radio::GroupThree};
+const std::initializer_list<Radio> kModes = {Radio::Positional, Radio::DigitSet, Radio::BankerDrag,
+                                             Radio::BaseList};
 const std::initializer_list<Radio> kGroupings = {Radio::Flat,      Radio::BySum,
                                                  Radio::BySumTail, Radio::BySpan,
                                                  Radio::ByParity,  Radio::BySizeRatio};
@@ -18,7 +18,8 @@ const std::initializer_list<Radio> kGroupings = {Radio::Flat,      Radio::BySum,
 const std::initializer_list<Radio>& radioGroupOf(Radio radio) {
     for (const auto* group : {&kNumberTypes, &kModes, &kGroupings}) {
         for (Radio member : *group) {
-            if (member == radio) return *group;
+            if (member == radio)
+                return *group;
         }
     }
     return kGroupings;
@@ -46,10 +47,13 @@ MemoryBox* MemoryControls::box(int tag) {
 }
 
 void MemoryControls::tick(int tag, bool ticked) {
-    if (MemoryBox* found = box(tag)) found->setTicked(ticked);
+    if (MemoryBox* found = box(tag))
+        found->setTicked(ticked);
 }
 
-ValueBoxView* MemoryControls::findTag(int tag) { return box(tag); }
+ValueBoxView* MemoryControls::findTag(int tag) {
+    return box(tag);
+}
 
 bool MemoryControls::isChecked(Check check) const {
     auto found = checks_.find(check);
@@ -66,7 +70,9 @@ std::string MemoryControls::text(TextBox box) const {
     return found == texts_.end() ? std::string() : found->second;
 }
 
-void MemoryControls::setText(TextBox box, const std::string& text) { texts_[box] = text; }
+void MemoryControls::setText(TextBox box, const std::string& text) {
+    texts_[box] = text;
+}
 
 void MemoryControls::setResultFont(int points, bool bold) {
     resultFontPoints = points;
@@ -75,18 +81,23 @@ void MemoryControls::setResultFont(int points, bool bold) {
 
 void MemoryControls::setBusy(bool shown) {
     busy = shown;
-    if (shown) ++busyShownCount;
+    if (shown)
+        ++busyShownCount;
 }
 
 void MemoryControls::processEvents() {
     ++processEventsCount;
-    if (onProcessEvents) onProcessEvents();
+    if (onProcessEvents)
+        onProcessEvents();
 }
 
-void MemoryControls::setChecked(Check check, bool checked) { checks_[check] = checked; }
+void MemoryControls::setChecked(Check check, bool checked) {
+    checks_[check] = checked;
+}
 
 void MemoryControls::clearRadioGroupOf(Radio radio) {
-    for (Radio member : radioGroupOf(radio)) radios_[member] = false;
+    for (Radio member : radioGroupOf(radio))
+        radios_[member] = false;
 }
 
 void MemoryControls::select(Radio radio) {

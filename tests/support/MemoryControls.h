@@ -12,14 +12,14 @@ namespace suoshui::testing {
 
 // A value box held in memory.
 class MemoryBox : public ValueBoxView {
-public:
+  public:
     MemoryBox(int tag, std::string caption) : tag_(tag), caption_(std::move(caption)) {}
     bool ticked() const override { return ticked_; }
     void setTicked(bool ticked) override { ticked_ = ticked; }
     const std::string& caption() const override { return caption_; }
     int tag() const { return tag_; }
 
-private:
+  private:
     int tag_;
     std::string caption_;
     bool ticked_ = false;
@@ -27,7 +27,7 @@ private:
 
 // In-memory controls for the core's tests, in the start state of the main window.
 class MemoryControls : public Controls {
-public:
+  public:
     MemoryControls();
 
     // Adds a tagged box at the end of the window order; a repeated tag keeps the first box.
@@ -62,7 +62,7 @@ public:
     // Runs at every processEvents(), standing in for the player acting during long work.
     std::function<void()> onProcessEvents;
 
-private:
+  private:
     std::deque<MemoryBox> boxes_;
     std::map<int, MemoryBox*> byTag_;
     std::map<Check, bool> checks_;

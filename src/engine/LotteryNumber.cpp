@@ -1,0 +1,87 @@
+#include "engine/LotteryNumber.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+namespace suoshui {
+
+namespace {
+
+int digitAt(std::string_view number, std::size_t index) {
+    return index < number.size() ? digitValue(number[index]) : 0;
+}
+
+}  // namespace
+
+int digitValue(char c) {
+    return c >= '0' && c <= '9' ? c - '0' : 0;
+}
+
+int hundredsDigit(std::string_view number) {
+    return digitAt(number, 0);
+}
+int tensDigit(std::string_view number) {
+    return digitAt(number, 1);
+}
+int unitsDigit(std::string_view number) {
+    return digitAt(number, 2);
+}
+
+GroupKind groupKind(std::string_view number) {
+    const int h = hundredsDigit(number);
+    const int t = tensDigit(number);
+    const int u = unitsDigit(number);
+    if (h == t && t == u)
+        return GroupKind::Triple;
+    if (h == t || t == u || h == u)
+        return GroupKind::GroupThree;
+    return GroupKind::GroupSix;
+}
+
+std::string_view groupKindText(GroupKind kind) {
+    switch (kind) {
+        case GroupKind::Triple:
+            return "豹子";
+        case GroupKind::GroupThree:
+            return "组三";
+        case GroupKind::GroupSix:
+            return "组六";
+    }
+    return "组六";
+}
+
+std::string groupForm(std::string_view number) {
+    std::string form(number.substr(0, 3));
+    std::sort(form.begin(), form.end());
+    return form;
+}
+
+std::string normaliseDigitText(std::string_view text) {
+    std::array<bool, 10> present{};
+    for (char c : text)
+        present[digitValue(c)] = true;
+    std::string digits;
+    for (int d = 0; d < 10; ++d) {
+        if (present[d])
+            digits.push_back(static_cast<char>('0' + d));
+    }
+    return digits;
+}
+
+long long leadingNumber(std::string_view text) {
+    std::size_t i = text.find_first_not_of(' ');
+    if (i == std::string_view::npos)
+        return 0;
+    constexpr long long kMax = std::numeric_limits<long long>::max();
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        const int digit = text[i] - '0';
+        if (value > (kMax - digit) / 10)
+            return kMax;
+        value = value * 10 + digit;
+    }
+    return value;
+}
+
+}  // namespace suoshui
