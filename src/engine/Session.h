@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,7 @@ struct Session {
     TagTable tags;                  // built once when the main window is created
     bool baseListStored = false;    // set by the first store of a result into the base list
     bool runInProgress = false;     // a filter run is walking the candidates
-    unsigned long seedCounter = 0;  // grows with every seeding of the random generator
+    std::uint64_t seedCounter = 0;  // grows with every seeding of the random generator
 };
 
 }  // namespace suoshui
