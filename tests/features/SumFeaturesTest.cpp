@@ -1,0 +1,70 @@
+#include "features/SumFeatures.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+namespace suoshui {
+namespace {
+
+struct SumCase {
+    const char* number;
+    int sum, tail, span, spread;
+    std::array<int, 3> tails;  // 百十 / 十个 / 百个
+    std::array<int, 3> differences;
+    std::array<int, 3> sums;
+};
+
+const SumCase kSumCases[] = {
+    {"000", 0, 0, 0, 0, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}},
+    {"999", 27, 7, 0, 0, {8, 8, 8}, {0, 0, 0}, {18, 18, 18}},
+    {"123", 6, 6, 2, 1, {3, 5, 4}, {1, 1, 2}, {3, 5, 4}},
+    {"907", 16, 6, 9, 7, {9, 7, 6}, {9, 7, 2}, {9, 7, 16}},
+    {"918", 18, 8, 8, 7, {0, 9, 7}, {8, 7, 1}, {10, 9, 17}},
+    {"988", 25, 5, 1, 0, {7, 6, 7}, {1, 0, 1}, {17, 16, 17}},
+};
+
+class SumFeatures : public ::testing::TestWithParam<SumCase> {};
+
+constexpr std::array<PairSelector, 3> kTableOrder = {
+    PairSelector::HundredsTens, PairSelector::TensUnits, PairSelector::HundredsUnits};
+
+TEST_P(SumFeatures, MatchTheTable) {
+    const SumCase& c = GetParam();
+    EXPECT_EQ(digitSum(c.number), c.sum);
+    EXPECT_EQ(sumTail(c.number), c.tail);
+    EXPECT_EQ(span(c.number), c.span);
+    EXPECT_EQ(spread(c.number), c.spread);
+    for (std::size_t i = 0; i < kTableOrder.size(); ++i) {
+        EXPECT_EQ(pairSumTail(c.number, kTableOrder[i]), c.tails[i]) << i;
+        EXPECT_EQ(pairDifference(c.number, kTableOrder[i]), c.differences[i]) << i;
+        EXPECT_EQ(pairSum(c.number, kTableOrder[i]), c.sums[i]) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, SumFeatures, ::testing::ValuesIn(kSumCases),
+                         [](const auto& info) { return std::string("n") + info.param.number; });
+
+TEST(SumFeatures, TryOrderIsTensUnitsThenHundredsUnitsThenHundredsTens) {
+    EXPECT_EQ(static_cast<int>(kPairsInTryOrder[0]), 1);
+    EXPECT_EQ(kPairsInTryOrder[0], PairSelector::TensUnits);
+    EXPECT_EQ(kPairsInTryOrder[1], PairSelector::HundredsUnits);
+    EXPECT_EQ(kPairsInTryOrder[2], PairSelector::HundredsTens);
+}
+
+TEST(SumFeatures, DecimalTextHasNoLeadingZero) {
+    EXPECT_EQ(decimalText(0), "0");
+    EXPECT_EQ(decimalText(7), "7");
+    EXPECT_EQ(decimalText(18), "18");
+}
+
+TEST(SumFeatures, NonDigitsCountAsZero) {
+    EXPECT_EQ(digitSum("9x9"), 18);
+    EXPECT_EQ(digitSum(""), 0);
+    EXPECT_EQ(digitSum("９９９"), 0);  // full-width digits are not digits
+    EXPECT_EQ(span("1"), 1);
+}
+
+}  // namespace
+}  // namespace suoshui
