@@ -14,8 +14,14 @@ std::array<int, 3> digitsOf(std::string_view number) {
     return {hundredsDigit(number), tensDigit(number), unitsDigit(number)};
 }
 
+// A count of digits, 0 to 3, as its one decimal character.
+char countChar(int count) {
+    return static_cast<char>('0' + count);
+}
+
 std::string patternOf(std::string_view number, Classifier classify) {
     std::string pattern;
+    pattern.reserve(9);  // three letters of up to three bytes each
     for (int digit : digitsOf(number))
         pattern += classify(digit);
     return pattern;
@@ -27,7 +33,7 @@ std::string twoWayRatio(std::string_view number, Classifier classify, std::strin
         if (classify(digit) == first)
             ++count;
     }
-    return std::to_string(count) + ":" + std::to_string(3 - count);
+    return {countChar(count), ':', countChar(3 - count)};
 }
 
 // `bandOf` maps a digit to its counter, 0 to 2, in the order the ratio is written.
@@ -35,8 +41,7 @@ std::string threeWayRatio(std::string_view number, int (*bandOf)(int)) {
     std::array<int, 3> counts{};
     for (int digit : digitsOf(number))
         ++counts[static_cast<std::size_t>(bandOf(digit))];
-    return std::to_string(counts[0]) + ":" + std::to_string(counts[1]) + ":" +
-           std::to_string(counts[2]);
+    return {countChar(counts[0]), ':', countChar(counts[1]), ':', countChar(counts[2])};
 }
 
 int size3Band(int digit) {
