@@ -450,6 +450,15 @@ std::string_view WindowRow::captionOf(int tag) const {
     return {};
 }
 
+const std::vector<ContainerFrame>& containerFrames() {
+    static const std::vector<ContainerFrame> frames = {
+        {Container::ConditionFrame, "条件框", 12, 129, 499, 1220, true},
+        {Container::ExtraPanel, "银选面板", 0, 780, 487, 450, true},
+        {Container::HiddenPanel, "银选面板2", 747, 233, 25, 211, false},
+    };
+    return frames;
+}
+
 const std::vector<WindowRow>& windowRows() {
     static const std::vector<WindowRow> rows = buildRows();
     return rows;

@@ -171,6 +171,20 @@ struct WindowRow {
     std::string_view captionOf(int tag) const;
 };
 
+// A container of rows with its place in its own parent (the window, or "条件框" for the panel).
+struct ContainerFrame {
+    Container container;
+    std::string_view name;  // empty for the sub-frames, which each row names itself
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool shown = true;
+};
+
+// "条件框", "银选面板" and "银选面板2"; the "重复号" row and the sub-frames place themselves.
+const std::vector<ContainerFrame>& containerFrames();
+
 // Every row, in the window's control order: the rows of "条件框" from the top (sub-frames of
 // "外形框10" right after it), then "银选面板", "银选面板2" and the "重复号" row.
 const std::vector<WindowRow>& windowRows();
