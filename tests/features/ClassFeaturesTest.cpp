@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace suoshui {
@@ -28,6 +29,11 @@ struct ClassCase {
     const char *parityRatio, *sizeRatio, *primeRatio;
     const char *mod3Pattern, *mod3Ratio, *size3Pattern, *size3Ratio;
 };
+
+// Names the case by its number in test output.
+void PrintTo(const ClassCase& c, std::ostream* os) {
+    *os << c.number;
+}
 
 const ClassCase kClassCases[] = {
     {"000", "偶偶偶", "小小小", "合合合", "0:3", "0:3", "0:3", "000", "3:0:0", "小小小", "0:0:3"},

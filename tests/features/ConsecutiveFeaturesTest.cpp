@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "features/HighLowShape.h"
@@ -13,6 +14,11 @@ struct ConsecutiveCase {
     const char* number;
     const char *kind, *position, *parity, *highLow, *shape;
 };
+
+// Names the case by its number in test output.
+void PrintTo(const ConsecutiveCase& c, std::ostream* os) {
+    *os << c.number;
+}
 
 const ConsecutiveCase kConsecutiveCases[] = {
     {"123", "三连", "lll", "lll", "lll", "低中高"},

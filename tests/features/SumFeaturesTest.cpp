@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <ostream>
 #include <string>
 
 namespace suoshui {
@@ -15,6 +16,11 @@ struct SumCase {
     std::array<int, 3> differences;
     std::array<int, 3> sums;
 };
+
+// Names the case by its number in test output.
+void PrintTo(const SumCase& c, std::ostream* os) {
+    *os << c.number;
+}
 
 const SumCase kSumCases[] = {
     {"000", 0, 0, 0, 0, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}},
