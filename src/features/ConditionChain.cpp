@@ -37,6 +37,9 @@ bool passesGroup(Controls& controls, const TagTable& tags, const ConditionGroupD
     const TagSpan span = group.tags;
     switch (group.test) {
         case Test::MatchGroup:
+            // The digit and pair rules look inside the number itself: no copy needed.
+            if (group.feature == Feature::Candidate)
+                return matchGroup(controls, tags, span.first, span.last, candidate);
             return matchGroup(controls, tags, span.first, span.last,
                               featureText(group.feature, candidate));
         case Test::PairDigitGroup:
