@@ -1,0 +1,83 @@
+#include "ui/ValueBox.h"
+
+#include <QPainter>
+
+#include "features/WindowTable.h"
+#include "ui/WindowFonts.h"
+
+namespace suoshui::ui {
+
+namespace {
+
+const QColor kUntickedBackground(194, 228, 254);
+
+bool startsExcluded(int tag) {
+    return (tag >= 177 && tag <= 221) || (tag >= 240 && tag <= 249) || (tag >= 260 && tag <= 279) ||
+           tag == 1017;
+}
+
+}  // namespace
+
+LitColours includeScheme() {
+    return {QColor(0, 0, 0), QColor(0, 255, 0)};
+}
+
+LitColours excludeScheme() {
+    return {QColor(255, 255, 0), QColor(255, 0, 0)};
+}
+
+LitColours toggleScheme() {
+    return {QColor(0, 0, 0), QColor(150, 192, 236)};
+}
+
+LitColours startSchemeOfTag(int tag) {
+    return startsExcluded(tag) ? excludeScheme() : includeScheme();
+}
+
+ValueBox::ValueBox(int tag, const QString& caption, QWidget* parent)
+    : QAbstractButton(parent),
+      tag_(tag),
+      caption_(caption.toStdString()),
+      lit_(startSchemeOfTag(tag)) {
+    setCheckable(true);
+    setText(caption);
+    setProperty("tag", tag);
+    setFont(songTi(12));
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void ValueBox::setLitColours(const LitColours& colours) {
+    lit_ = colours;
+    update();
+}
+
+QSize ValueBox::sizeHint() const {
+    return {fontMetrics().horizontalAdvance(text()) + 8, 16};
+}
+
+void ValueBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const bool lit = isChecked();
+    const QRect area = rect().adjusted(0, 0, -1, -1);
+    painter.fillRect(rect(), lit ? lit_.background : kUntickedBackground);
+    // A raised edge when unticked and a sunken one when ticked, as a toggle button shows.
+    painter.setPen(lit ? QColor(90, 110, 140) : QColor(255, 255, 255));
+    painter.drawLine(area.topLeft(), area.topRight());
+    painter.drawLine(area.topLeft(), area.bottomLeft());
+    painter.setPen(lit ? QColor(255, 255, 255) : QColor(90, 110, 140));
+    painter.drawLine(area.bottomLeft(), area.bottomRight());
+    painter.drawLine(area.topRight(), area.bottomRight());
+    painter.setPen(lit ? lit_.text : QColor(0, 0, 0));
+    painter.drawText(rect(), Qt::AlignCenter, text());
+}
+
+SelectAllToggle::SelectAllToggle(int tag, QWidget* parent)
+    : ValueBox(tag,
+               QString::fromUtf8(kSelectAllCaption.data(),
+                                 static_cast<qsizetype>(kSelectAllCaption.size())),
+               parent) {
+    if (tag != 1017)
+        setLitColours(toggleScheme());
+}
+
+}  // namespace suoshui::ui
