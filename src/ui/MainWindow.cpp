@@ -90,6 +90,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHin
     buildResultArea();
     buildEdges();
     buildHiddenParts();
+    watchWheelOverConditions();
     buildTopBar();
     buildCaptionButtons();
 
@@ -151,7 +152,6 @@ void MainWindow::buildConditionFrame() {
     conditionFrame_->setObjectName(QStringLiteral("条件框"));
     conditionFrame_->setGeometry(containerPlace(Container::ConditionFrame));
     fill(conditionFrame_, kFrameFill);
-    conditionFrame_->installEventFilter(this);
 
     auto* extraTitle = new QLabel(QStringLiteral("银选指标"), conditionFrame_);
     extraTitle->setObjectName(QStringLiteral("银选指标"));
@@ -244,8 +244,18 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 // The wheel turned anywhere over the condition rows moves the bar, as if turned over the bar.
+// Every row and box is watched, not only the frame, because a wheel event that a box passes on
+// reaches its parents only when it came from the platform.
+void MainWindow::watchWheelOverConditions() {
+    conditionFrame_->installEventFilter(this);
+    for (QWidget* part : conditionFrame_->findChildren<QWidget*>())
+        part->installEventFilter(this);
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == conditionFrame_ && event->type() == QEvent::Wheel) {
+    if (event->type() == QEvent::Wheel && watched->isWidgetType() &&
+        (watched == conditionFrame_ ||
+         conditionFrame_->isAncestorOf(static_cast<QWidget*>(watched)))) {
         QCoreApplication::sendEvent(conditionScrollBar_, event);
         return true;
     }

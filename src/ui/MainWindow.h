@@ -58,6 +58,7 @@ class MainWindow : public QWidget, public Controls {
     void buildResultArea();
     void buildEdges();
     void buildHiddenParts();
+    void watchWheelOverConditions();
     void applyCreationSteps();
     void fitToScreen();
     void connectHandlers();

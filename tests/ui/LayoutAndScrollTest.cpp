@@ -1,0 +1,100 @@
+// The window stretched to two screen sizes, and the condition rows scrolled by bar and wheel.
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include "WindowFixture.h"
+
+namespace {
+
+class LayoutTest : public WindowTest, public ::testing::WithParamInterface<QSize> {};
+
+TEST_P(LayoutTest, StretchesEdgesBarAndResultBox) {
+    const int W = GetParam().width();
+    const int H = GetParam().height();
+    window->resize(W, H);
+    window->layoutMainWindow();
+    EXPECT_EQ(named<QWidget>("顶边标题")->width(), W);
+    EXPECT_EQ(named<QWidget>("右边框")->geometry(), QRect(W - 11, 75, 11, H - 75));
+    EXPECT_EQ(named<QWidget>("左边框")->geometry(), QRect(0, 76, 11, H - 76));
+    EXPECT_EQ(named<QWidget>("底边框")->geometry(), QRect(6, H - 11, W - 13, 11));
+    auto* bar = named<QScrollBar>("ConditionScrollBar");
+    EXPECT_EQ(bar->geometry(), QRect(495, 131, 20, H - 11 - 131));
+    EXPECT_EQ(bar->minimum(), 0);
+    EXPECT_EQ(bar->maximum(), 808);
+    EXPECT_EQ(named<QWidget>("条件框")->width(), 477);
+    EXPECT_EQ(named<QWidget>("银选面板")->width(), 477);
+    const QRect result(515, 165, W - 11 - 515 - 3, H - 165 - 11 - 5);
+    EXPECT_EQ(named<QWidget>("ResultBox")->geometry(), result);
+    EXPECT_EQ(named<QWidget>("图片框5")->geometry(),
+              QRect(518, 167, result.width(), result.height()));
+    EXPECT_EQ(named<QWidget>("图片框2")->geometry(),
+              QRect(518, result.bottom() + 1 - 13, result.width(), 13));
+    EXPECT_EQ(named<QWidget>("结果分类框")->width(), result.width());
+    EXPECT_EQ(named<QWidget>("控制按钮框")->x(), W - 96 - 10);
+    EXPECT_EQ(named<QWidget>("InputPages")->geometry(), QRect(14, 128, 474, 68));
+    EXPECT_EQ(named<QWidget>("标题栏")->pos(), QPoint(637, 38));
+}
+
+INSTANTIATE_TEST_SUITE_P(ScreenSizes, LayoutTest,
+                         ::testing::Values(QSize(1366, 762), QSize(1024, 594)),
+                         [](const auto& info) {
+                             return std::to_string(info.param.width()) + "x" +
+                                    std::to_string(info.param.height());
+                         });
+
+class ScrollTest : public WindowTest {
+  protected:
+    QScrollBar* bar() const { return named<QScrollBar>("ConditionScrollBar"); }
+    int frameTop() const { return named<QWidget>("条件框")->y(); }
+
+    // Turns the wheel over a widget by `notches`; positive is away from the player.
+    void turnWheel(QWidget* over, int notches) {
+        const QPointF inside(over->width() / 2.0, over->height() / 2.0);
+        for (int turn = 0; turn < std::abs(notches); ++turn) {
+            QWheelEvent wheel(inside, over->mapToGlobal(inside), QPoint(),
+                              QPoint(0, notches > 0 ? 120 : -120), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(over, &wheel);
+        }
+    }
+};
+
+TEST_F(ScrollTest, BarMovesTheFrameFromItsDesignTop) {
+    bar()->setValue(808);
+    EXPECT_EQ(frameTop(), -679);
+    bar()->setValue(0);
+    EXPECT_EQ(frameTop(), 129);
+}
+
+TEST_F(ScrollTest, WheelOverTheBarScrollsBothWays) {
+    turnWheel(bar(), -100);
+    EXPECT_EQ(bar()->value(), 808);
+    EXPECT_EQ(frameTop(), -679);
+    turnWheel(bar(), 100);
+    EXPECT_EQ(bar()->value(), 0);
+    EXPECT_EQ(frameTop(), 129);
+}
+
+TEST_F(ScrollTest, WheelOverARowScrollsTheRows) {
+    QAbstractButton* box = tagged(35);
+    turnWheel(box, -1);
+    EXPECT_GT(bar()->value(), 0);
+    EXPECT_EQ(frameTop(), 129 - bar()->value());
+    turnWheel(named<QWidget>("条件框"), -100);
+    EXPECT_EQ(frameTop(), -679);
+    turnWheel(box, 100);
+    EXPECT_EQ(frameTop(), 129);
+}
+
+TEST_F(ScrollTest, WheelOverTheResultBoxLeavesTheRows) {
+    named<QPlainTextEdit>("ResultBox")->setPlainText(QString(2000, QChar('\n')));
+    turnWheel(named<QWidget>("ResultBox"), -3);
+    EXPECT_EQ(bar()->value(), 0);
+    EXPECT_EQ(frameTop(), 129);
+}
+
+}  // namespace

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QString>
+#include <memory>
+
+#include "ui/MainWindow.h"
+
+// A fresh main window per test, found through the names a test tool would use.
+class WindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override { window = std::make_unique<MainWindow>(); }
+
+    template <typename Widget>
+    Widget* named(const char* name) const {
+        return window->findChild<Widget*>(QString::fromUtf8(name));
+    }
+
+    // The first button with this caption, as a player reads it on the screen.
+    QAbstractButton* captioned(const char* caption) const {
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+            if (button->text() == QString::fromUtf8(caption))
+                return button;
+        }
+        return nullptr;
+    }
+
+    // The first button carrying the tag, in creation order.
+    QAbstractButton* tagged(int tag) const {
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+            if (button->property("tag").toInt() == tag)
+                return button;
+        }
+        return nullptr;
+    }
+
+    std::unique_ptr<MainWindow> window;
+};
