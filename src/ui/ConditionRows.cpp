@@ -21,6 +21,7 @@ constexpr int kToggleWidth = 53;
 constexpr int kToggleHeight = 15;
 constexpr int kSingleCharBoxWidth = 31;
 constexpr int kSingleCharPitch = 33;
+constexpr int kLabelHeight = 13;
 const QColor kFrameFill(194, 228, 254);
 const QColor kFrameLine(150, 190, 232);
 
@@ -118,12 +119,21 @@ class RowBuilder {
         return frame;
     }
 
+    // Labels stacked closer than a line of the usual font ("连 号" over "形态") use a smaller
+    // one and sit right below each other.
     void addLabels(const WindowRow& row, QFrame* frame, std::vector<QRect>& obstacles) {
+        const bool stacked =
+            row.labels.size() > 1 && row.labels[1].top - row.labels[0].top < kLabelHeight + 1;
+        const int height = stacked ? kLabelHeight - 1 : kLabelHeight;
+        int lowestFree = 0;
         for (const RowLabel& def : row.labels) {
             auto* label = new QLabel(qtText(def.text), frame);
-            label->setFont(songTi(12, true));
+            label->setFont(songTi(stacked ? 11 : 12, true));
             label->adjustSize();
-            label->move(def.left, def.top);
+            const int top = stacked ? std::max(def.top, lowestFree) : def.top;
+            label->setGeometry(def.left, top, label->width(), height);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            lowestFree = top + height;
             obstacles.push_back(label->geometry());
         }
     }

@@ -117,7 +117,7 @@ void MainWindow::buildTopBar() {
     auto* captions =
         new QLabel(QStringLiteral("选  号     保  存     暂  存     重  置      退  出"), topBar_);
     captions->setObjectName(QStringLiteral("工具栏标题"));
-    captions->setFont(songTi(12));
+    captions->setFont(songTiEvenBlanks(12));
     captions->setStyleSheet(QStringLiteral("color: white;"));
     captions->setGeometry(27, 56, 317, 14);
     auto* icon =

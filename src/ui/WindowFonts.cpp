@@ -26,4 +26,8 @@ QFont heiTi(int pixelSize, bool bold) {
                   pixelSize, bold);
 }
 
+QFont songTiEvenBlanks(int pixelSize, bool bold) {
+    return fontOf({"SimSun", "Noto Sans Mono CJK SC", "Noto Serif CJK SC"}, pixelSize, bold);
+}
+
 }  // namespace suoshui::ui

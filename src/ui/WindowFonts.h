@@ -8,5 +8,7 @@ namespace suoshui::ui {
 // faces stand in for them.
 QFont songTi(int pixelSize, bool bold = false);  // 宋体
 QFont heiTi(int pixelSize, bool bold = false);   // 黑体
+// 宋体 with half-width blanks, for texts that line up with pictures by counting blanks.
+QFont songTiEvenBlanks(int pixelSize, bool bold = false);
 
 }  // namespace suoshui::ui
