@@ -148,3 +148,21 @@ TEST_F(WindowTest, ExtraPanelsStartDisabledOrHidden) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(WindowTest, CaptionButtonsChangeTheWindowState) {
+    window->show();
+    auto* maximise = named<QAbstractButton>("最大化");
+    ASSERT_NE(maximise, nullptr);
+    maximise->click();
+    EXPECT_TRUE(window->isMaximized());
+    maximise->click();
+    EXPECT_FALSE(window->isMaximized());
+    named<QAbstractButton>("最小化")->click();
+    EXPECT_TRUE(window->isMinimized());
+    named<QAbstractButton>("关闭")->click();
+    EXPECT_FALSE(window->isVisible());
+}
+
+}  // namespace
