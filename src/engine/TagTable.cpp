@@ -2,17 +2,6 @@
 
 namespace suoshui {
 
-ValueBoxView& TagTable::box(int tag) const {
-    ValueBoxView* found = nullptr;
-    if (tag >= 1 && tag <= kBasicLast)
-        found = basic_[static_cast<std::size_t>(tag)];
-    else if (tag >= kExtraFirst && tag <= kExtraLast)
-        found = extra_[static_cast<std::size_t>(tag - kExtraFirst)];
-    if (found == nullptr)
-        throw TagNotFound(tag);
-    return *found;
-}
-
 namespace {
 
 ValueBoxView* lookUp(Controls& controls, int tag) {

@@ -30,7 +30,17 @@ class TagTable {
     static constexpr int kExtraLast = 530;
 
     // The box with this tag; throws TagNotFound for a tag outside both parts or not built.
-    ValueBoxView& box(int tag) const;
+    // Inline: the filter reads several hundred boxes for every candidate.
+    ValueBoxView& box(int tag) const {
+        ValueBoxView* found = nullptr;
+        if (tag >= 1 && tag <= kBasicLast) {
+            found = basic_[static_cast<std::size_t>(tag)];
+        } else if (tag >= kExtraFirst && tag <= kExtraLast) {
+            found = extra_[static_cast<std::size_t>(tag - kExtraFirst)];
+        }
+        if (found == nullptr) throw TagNotFound(tag);
+        return *found;
+    }
     bool ticked(int tag) const { return box(tag).ticked(); }
     const std::string& caption(int tag) const { return box(tag).caption(); }
 
