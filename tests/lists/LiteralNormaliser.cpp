@@ -1,0 +1,83 @@
+#include "LiteralNormaliser.h"
+
+#include <vector>
+
+#include "lists/NumberText.h"
+
+namespace suoshui::testing {
+
+namespace {
+
+constexpr std::string_view kDigitSet = "0123456789";
+
+std::vector<std::string> literalTokens(std::string_view text) {
+    std::vector<std::string> tokens;
+    std::string accumulator;
+    int counter = 0;
+    for (char c : text) {
+        if (kDigitSet.find(c) == std::string_view::npos) {
+            accumulator.clear();
+            counter = 0;
+            continue;
+        }
+        accumulator += c;
+        if (++counter == 3) {
+            tokens.push_back(accumulator);
+            accumulator.clear();
+            counter = 0;
+        }
+    }
+    return tokens;
+}
+
+void appendUnlessContained(std::string& output, const std::string& token) {
+    if (output.find(token) == std::string::npos)
+        output += token + ' ';
+}
+
+std::string literalDistinct(const std::vector<std::string>& tokens) {
+    std::string output;
+    for (const std::string& token : tokens)
+        appendUnlessContained(output, token);
+    return output;
+}
+
+std::string literalIntersection(const std::vector<std::string>& tokens) {
+    std::string output;
+    for (std::size_t j = 0; j < tokens.size(); ++j) {
+        for (std::size_t k = j + 1; k < tokens.size(); ++k) {
+            if (tokens[k] == tokens[j])
+                appendUnlessContained(output, tokens[j]);
+        }
+    }
+    return output;
+}
+
+std::vector<std::string> splitAtBlanks(const std::string& text) {
+    std::vector<std::string> pieces(1);
+    for (char c : text) {
+        if (c == ' ')
+            pieces.emplace_back();
+        else
+            pieces.back() += c;
+    }
+    return pieces;
+}
+
+std::string literalExpansion(const std::string& list) {
+    std::string output;
+    // The empty piece after the final blank expands to itself, which every text contains.
+    for (const std::string& number : splitAtBlanks(list))
+        appendUnlessContained(output, expandGroupToDirect(number));
+    return output;
+}
+
+}  // namespace
+
+std::string literalNormaliseNumberText(std::string_view text, bool intersect, bool groupToDirect) {
+    const std::vector<std::string> tokens = literalTokens(text);
+    const std::string list = intersect ? literalIntersection(tokens) : literalDistinct(tokens);
+    return groupToDirect ? literalExpansion(list) : list;
+}
+
+}  // namespace suoshui::testing

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace suoshui::testing {
+
+// The number text normaliser done the slow, literal way (accumulator, pairwise comparison,
+// substring searches in the growing output), as the reference the fast one must equal.
+std::string literalNormaliseNumberText(std::string_view text, bool intersect, bool groupToDirect);
+
+}  // namespace suoshui::testing

@@ -1,0 +1,164 @@
+#include "lists/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <random>
+#include <string>
+
+#include "LiteralNormaliser.h"
+#include "support/MemoryControls.h"
+
+namespace suoshui {
+namespace {
+
+struct NormaliseCase {
+    const char* name;
+    std::string text;
+    bool intersect;
+    bool groupToDirect;
+    std::string expected;
+};
+
+class NormaliseExamples : public ::testing::TestWithParam<NormaliseCase> {};
+
+TEST_P(NormaliseExamples, GivesTheNumberText) {
+    const NormaliseCase& c = GetParam();
+    EXPECT_EQ(normaliseNumberText(c.text, c.intersect, c.groupToDirect), c.expected);
+    EXPECT_EQ(testing::literalNormaliseNumberText(c.text, c.intersect, c.groupToDirect),
+              c.expected);
+}
+
+const std::string kFourNumbers = "123 235 262 687 ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, NormaliseExamples,
+    ::testing::Values(
+        NormaliseCase{"Empty", "", false, false, ""},
+        NormaliseCase{"TwoLinesWithFullWidthComma", "123  235，262\r\n687", false, false,
+                      kFourNumbers},
+        NormaliseCase{"RunCutFromTheLeft", "1234", false, false, "123 "},
+        NormaliseCase{"TwoNumbersInOneRun", "123456", false, false, "123 456 "},
+        NormaliseCase{"RestOfRunDropped", "12345678", false, false, "123 456 "},
+        NormaliseCase{"ShortRunsDropped", "1 23 456", false, false, "456 "},
+        NormaliseCase{"SplitDigitsNeverJoin", "12 34", false, false, ""},
+        NormaliseCase{"FullWidthCommasSeparate", "1，2，3", false, false, ""},
+        NormaliseCase{"InitialHint", testing::kBaseListHint, false, false, kFourNumbers},
+        NormaliseCase{"RepeatKeptOnce", "123 456 123", false, false, "123 456 "},
+        NormaliseCase{"IntersectKeepsRepeats", "123 456 123", true, false, "123 "},
+        NormaliseCase{"IntersectOfDistinctIsEmpty", "123 456 789", true, false, ""},
+        NormaliseCase{"IntersectInFirstOccurrenceOrder", "456 123 123 456 456", true, false,
+                      "456 123 "},
+        NormaliseCase{"ExpandSameDigitsOnce", "123 321 555", false, true,
+                      "123 132 213 231 312 321  555 "},
+        NormaliseCase{"ExpandTripleFirst", "555 122 112", false, true,
+                      "555 212 221 122  112 211 121  "},
+        NormaliseCase{"ExpandAfterIntersect", "122 221 122 9", true, true, "212 221 122  "},
+        NormaliseCase{"FullWidthDigitsAreNotDigits", "１２３", false, false, ""},
+        NormaliseCase{"NulSeparates", std::string("12\0003456", 6), false, false, "345 "},
+        NormaliseCase{"FourByteCharactersSeparate",
+                      "123\xF0\x9F\x98\x80"
+                      "456",
+                      false, false, "123 456 "},
+        NormaliseCase{"InvalidUtf8Separates",
+                      "12\xFF\xC3"
+                      "345\x80"
+                      "678",
+                      false, false, "345 678 "}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct ExpansionCase {
+    const char* name;
+    const char* number;
+    const char* expected;
+};
+
+class Expansion : public ::testing::TestWithParam<ExpansionCase> {};
+
+TEST_P(Expansion, ListsTheDirectNumbersInOrder) {
+    EXPECT_EQ(expandGroupToDirect(GetParam().number), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, Expansion,
+    ::testing::Values(ExpansionCase{"Triple", "555", "555"},
+                      ExpansionCase{"PairAbove", "122", "212 221 122 "},
+                      ExpansionCase{"PairAboveUnsorted", "212", "212 221 122 "},
+                      ExpansionCase{"PairBelow", "112", "112 211 121 "},
+                      ExpansionCase{"PairBelowUnsorted", "211", "112 211 121 "},
+                      ExpansionCase{"AllDifferent", "231", "123 132 213 231 312 321 "},
+                      ExpansionCase{"WithZero", "900", "009 900 090 "}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Random texts built from the pieces players paste: digit runs of every length, blanks,
+// Chinese text, line breaks and stray bytes, with few distinct numbers so repeats abound.
+std::string randomText(std::mt19937& random) {
+    static const char* const kPieces[] = {" ", "  ", "，", "\r\n", "注", "\xFF", "\x80", "１", ""};
+    std::uniform_int_distribution<int> kind(0, 3);
+    std::uniform_int_distribution<int> pieceIndex(0, 8);
+    std::uniform_int_distribution<int> digitCount(1, 7);
+    std::uniform_int_distribution<int> digit(0, 3);
+    std::uniform_int_distribution<int> length(0, 120);
+    std::string text;
+    for (int i = length(random); i > 0; --i) {
+        if (kind(random) == 0) {
+            const int p = pieceIndex(random);
+            text += p == 8 ? std::string(1, '\0') : std::string(kPieces[p]);
+            continue;
+        }
+        for (int d = digitCount(random); d > 0; --d)
+            text.push_back(static_cast<char>('0' + digit(random) * 3 % 10));
+    }
+    return text;
+}
+
+TEST(NormaliseNumberText, EqualsTheLiteralAlgorithmOnRandomTexts) {
+    std::mt19937 random(20240);
+    for (int round = 0; round < 1500; ++round) {
+        const std::string text = randomText(random);
+        for (int options = 0; options < 4; ++options) {
+            const bool intersect = (options & 1) != 0;
+            const bool groupToDirect = (options & 2) != 0;
+            ASSERT_EQ(normaliseNumberText(text, intersect, groupToDirect),
+                      testing::literalNormaliseNumberText(text, intersect, groupToDirect))
+                << "round " << round << " options " << options;
+        }
+    }
+}
+
+TEST(NormaliseNumberText, EqualsTheLiteralAlgorithmOverTheWholeNumberSpace) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> number(0, 999);
+    std::string text;
+    for (int i = 0; i < 3000; ++i)
+        text += std::to_string(1000 + number(random)).substr(1) + (i % 7 == 0 ? "\r\n" : " ");
+    for (int options = 0; options < 4; ++options) {
+        EXPECT_EQ(normaliseNumberText(text, options & 1, options & 2),
+                  testing::literalNormaliseNumberText(text, options & 1, options & 2));
+    }
+}
+
+TEST(NormaliseNumberText, FinishesAFiftyMegabyteText) {
+    std::string text;
+    text.reserve(50'000'000);
+    while (text.size() < 50'000'000)
+        text += "123 4567 8，90 \xFF\xFE 注 ";
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(normaliseNumberText(text, true, true),
+              "123 132 213 231 312 321  456 465 546 564 645 654  ");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+}
+
+TEST(NormaliseNumberText, ReadsTheOptionsAsTickedAndYieldsOnce) {
+    testing::MemoryControls controls;
+    controls.setChecked(Check::Intersect, true);
+    controls.setChecked(Check::GroupToDirect, true);
+    EXPECT_EQ(normaliseNumberText(controls, "122 122 456"), "212 221 122  ");
+    EXPECT_EQ(controls.processEventsCount, 1);
+    controls.setChecked(Check::Intersect, false);
+    controls.setChecked(Check::GroupToDirect, false);
+    EXPECT_EQ(normaliseNumberText(controls, "122 122 456"), "122 456 ");
+}
+
+}  // namespace
+}  // namespace suoshui
