@@ -1,0 +1,93 @@
+#include "engine/LotteryNumber.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+namespace suoshui {
+namespace {
+
+std::string threeDigits(int n) {
+    return std::to_string(1000 + n).substr(1);
+}
+
+TEST(GroupKind, CountsOverTheWholeNumberSpace) {
+    std::map<GroupKind, int> counts;
+    for (int n = 0; n < 1000; ++n)
+        ++counts[groupKind(threeDigits(n))];
+    EXPECT_EQ(counts[GroupKind::Triple], 10);
+    EXPECT_EQ(counts[GroupKind::GroupThree], 270);
+    EXPECT_EQ(counts[GroupKind::GroupSix], 720);
+}
+
+struct KindCase {
+    const char* number;
+    GroupKind kind;
+    const char* text;
+};
+
+class GroupKindOf : public ::testing::TestWithParam<KindCase> {};
+
+TEST_P(GroupKindOf, NamesTheKind) {
+    EXPECT_EQ(groupKind(GetParam().number), GetParam().kind);
+    EXPECT_EQ(groupKindText(groupKind(GetParam().number)), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Numbers, GroupKindOf,
+                         ::testing::Values(KindCase{"777", GroupKind::Triple, "豹子"},
+                                           KindCase{"772", GroupKind::GroupThree, "组三"},
+                                           KindCase{"277", GroupKind::GroupThree, "组三"},
+                                           KindCase{"727", GroupKind::GroupThree, "组三"},
+                                           KindCase{"027", GroupKind::GroupSix, "组六"}));
+
+TEST(Digits, ComeFromSingleCharactersAndNonDigitsCountZero) {
+    EXPECT_EQ(hundredsDigit("027"), 0);
+    EXPECT_EQ(tensDigit("027"), 2);
+    EXPECT_EQ(unitsDigit("027"), 7);
+    EXPECT_EQ(unitsDigit("02"), 0);
+    EXPECT_EQ(hundredsDigit("１"), 0);
+    EXPECT_EQ(digitValue('\0'), 0);
+    EXPECT_EQ(digitValue('\xFF'), 0);
+}
+
+TEST(GroupForm, SortsTheDigits) {
+    EXPECT_EQ(groupForm("310"), "013");
+    EXPECT_EQ(groupForm("775"), "577");
+    EXPECT_EQ(groupForm(""), "");
+}
+
+struct DigitTextCase {
+    const char* name;
+    std::string text;
+    const char* expected;
+};
+
+class DigitText : public ::testing::TestWithParam<DigitTextCase> {};
+
+TEST_P(DigitText, GivesDistinctDigitsAscending) {
+    EXPECT_EQ(normaliseDigitText(GetParam().text), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, DigitText,
+    ::testing::Values(DigitTextCase{"Empty", "", ""}, DigitTextCase{"Sorted", "9352", "2359"},
+                      DigitTextCase{"BlankCountsZero", "1 3", "013"},
+                      DigitTextCase{"InitialHint", "格式如：0245689      ", "0245689"},
+                      DigitTextCase{"FullWidthDigitsCountZero", "１２", "0"},
+                      DigitTextCase{"NulCountsZero", std::string("5\0", 2), "05"},
+                      DigitTextCase{"InvalidBytes",
+                                    "\xFF\xC3"
+                                    "9",
+                                    "09"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LeadingNumber, ReadsTheLeadingDecimalNumber) {
+    EXPECT_EQ(leadingNumber("  25注"), 25);
+    EXPECT_EQ(leadingNumber("注25"), 0);
+    EXPECT_EQ(leadingNumber(""), 0);
+    EXPECT_EQ(leadingNumber("99999999999999999999999"), 9223372036854775807LL);
+}
+
+}  // namespace
+}  // namespace suoshui
