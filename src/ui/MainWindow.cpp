@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -210,15 +211,21 @@ void MainWindow::buildHiddenParts() {
     taggedButtons_.push_back(clickRelay_);
 }
 
-// Creation: fit to the screen, colour the frames, show the title and start empty. The tag table
-// and the click relay are set up where the filter and the group operations are connected.
+// Creation, in the order the window has always done it: fit to the screen, colour the frames,
+// show the title, aim the file dialog at the program's folder, look up every value box, enable
+// the inputs and start with an empty result.
 void MainWindow::applyCreationSteps() {
     fitToScreen();
     fill(conditionFrame_, kWindowBackground);
     fill(extraPanel_, kWindowBackground);
     titleText_->setText(kTitleText);
-    if (controls_.importBaseList)
-        controls_.importBaseList->setEnabled(true);
+    fileDialog_ = new QFileDialog(this);
+    fileDialog_->setObjectName(QStringLiteral("通用对话框1"));
+    fileDialog_->setOption(QFileDialog::DontUseNativeDialog);
+    fileDialog_->setDirectory(QCoreApplication::applicationDirPath());
+    buildTagTableAndRelay();
+    enableInputControls();
+    session_.baseListStored = false;
     resultBox_->clear();
     layoutMainWindow();
 }
@@ -231,11 +238,6 @@ void MainWindow::fitToScreen() {
     resize(area.width(), area.height() - 6);
     move(area.center() - rect().center());
 }
-
-// The toolbar buttons (选号结果, 保存, 暂存结果, 重置, 退出1), the mode radios, the options, the
-// "全选" toggles and the click relay get their handlers here once the filter run, the store,
-// the save and the group operations exist.
-void MainWindow::connectHandlers() {}
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);

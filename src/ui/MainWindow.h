@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <vector>
 
 #include "engine/Controls.h"
+#include "engine/Session.h"
 #include "ui/WindowControls.h"
 
+class QFileDialog;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
@@ -47,6 +50,10 @@ class MainWindow : public QWidget, public Controls {
     // The tagged buttons in window order (value boxes, "全选" toggles, then the relay).
     const std::vector<ValueBox*>& taggedButtons() const { return taggedButtons_; }
 
+    // What the program keeps between the player's actions: the tag table, the last results.
+    Session& session() { return session_; }
+    QFileDialog* fileDialog() const { return fileDialog_; }
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,9 +69,18 @@ class MainWindow : public QWidget, public Controls {
     void applyCreationSteps();
     void fitToScreen();
     void connectHandlers();
+    void connectToolbar();
+    void connectResultGrouping();
+    void buildTagTableAndRelay();
+    void relayClicksOf(ValueBox* box);
+    void onValueBoxClicked(ValueBox* box);
+    void enableInputControls();
     void scrollConditionsTo(int position);
 
+    Session session_;
     WindowControls controls_;
+    QElapsedTimer sinceEventPass_;
+    QFileDialog* fileDialog_ = nullptr;
     std::vector<ValueBox*> taggedButtons_;
     TopBar* topBar_ = nullptr;
     QLabel* titleText_ = nullptr;
