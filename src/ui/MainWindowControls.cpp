@@ -72,8 +72,14 @@ void MainWindow::setBusy(bool busy) {
     }
 }
 
+// The filter asks for an event pass before every group test, some forty thousand times in a run.
+// A pass every few milliseconds keeps the window just as responsive at a fraction of the cost.
 void MainWindow::processEvents() {
+    constexpr qint64 kEventPassInterval = 5;
+    if (sinceEventPass_.isValid() && sinceEventPass_.elapsed() < kEventPassInterval)
+        return;
     QCoreApplication::processEvents();
+    sinceEventPass_.start();
 }
 
 }  // namespace suoshui::ui
