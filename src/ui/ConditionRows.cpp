@@ -1,5 +1,7 @@
 #include "ui/ConditionRows.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QFrame>
@@ -124,7 +126,8 @@ class RowBuilder {
     void addLabels(const WindowRow& row, QFrame* frame, std::vector<QRect>& obstacles) {
         const bool stacked =
             row.labels.size() > 1 && row.labels[1].top - row.labels[0].top < kLabelHeight + 1;
-        const int height = stacked ? kLabelHeight - 1 : kLabelHeight;
+        // Two stacked lines of the smaller font must still end inside the row's frame.
+        const int height = stacked ? kLabelHeight - 2 : kLabelHeight;
         int lowestFree = 0;
         for (const RowLabel& def : row.labels) {
             auto* label = new QLabel(qtText(def.text), frame);
@@ -144,7 +147,11 @@ class RowBuilder {
         auto* include = new QCheckBox(QStringLiteral("包含"), frame);
         include->setFont(heiTi(12));
         include->adjustSize();
-        include->move(row.include->left, row.include->top);
+        // The group-three sub-frames are lower than a check box's usual height; it is made to
+        // fit so that its box and caption are centred in the frame rather than cut at its edge.
+        const int room = row.height - row.include->top;
+        include->setGeometry(row.include->left, row.include->top, include->width(),
+                             std::min(include->height(), room));
         controls_.checks[row.include->check] = include;
         obstacles.push_back(include->geometry());
     }

@@ -1,5 +1,7 @@
 #include "ui/InputPages.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -16,6 +18,9 @@
 namespace suoshui::ui {
 
 namespace {
+
+// The pages stand over the first three condition rows, whose height they have.
+constexpr int kPageHeight = 68;
 
 // Limits what the player types without cutting a longer text the program puts in the box
 // itself (the hint of the digit sequence box is longer than the ten digits it takes).
@@ -102,7 +107,9 @@ void buildBaseListPage(QWidget* page, WindowControls& controls) {
     for (const auto& [check, caption] : options) {
         auto* box = new QCheckBox(QString::fromUtf8(caption), page);
         box->setFont(heiTi(12));
-        box->move(8, top);
+        box->adjustSize();
+        // The second option sits near the foot of the page; it ends where the page does.
+        box->setGeometry(8, top, box->width(), std::min(box->height(), kPageHeight - top));
         controls.checks[check] = box;
         top += 18;
     }
@@ -149,7 +156,7 @@ void buildInputPages(QWidget* window, WindowControls& controls) {
     auto* pages = new QStackedWidget(window);
     pages->setObjectName(QStringLiteral("InputPages"));
     pages->setAccessibleName(QStringLiteral("选择夹"));
-    pages->setGeometry(14, 128, 474, 68);
+    pages->setGeometry(14, 128, 474, kPageHeight);
     pages->setAutoFillBackground(true);
     buildDigitSequencePage(addPage(pages), controls);
     buildBankerDragPage(addPage(pages), controls);

@@ -84,10 +84,13 @@ void buildGenerationModeRow(QWidget* window, WindowControls& controls) {
     };
     QWidget* strip = makeOptionStrip(window, "方式框", {14, 102, 497, 26});
     QHBoxLayout* layout = stripLayout(strip);
+    // Four radios and three options only just fit the strip: closer spacing keeps the last
+    // captions whole.
+    layout->setSpacing(4);
     layout->addWidget(makeStripLabel(strip, "方式："));
     for (const RadioDef& def : kModes)
         layout->addWidget(makeRadio(strip, def, controls));
-    layout->addSpacing(8);
+    layout->addSpacing(4);
     for (const CheckDef& def : kOptions) {
         auto* check = new QCheckBox(QString::fromUtf8(def.caption), strip);
         check->setFont(heiTi(12));
