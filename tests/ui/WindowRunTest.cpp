@@ -1,0 +1,144 @@
+// A filter run, a store and the result grouping clicked in the real window, compared with what
+// the core gives for the same ticks over in-memory controls.
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+#include <vector>
+
+#include "WindowFixture.h"
+#include "engine/FilterRun.h"
+#include "support/WindowControls.h"
+
+namespace {
+
+using suoshui::Check;
+using suoshui::TextBox;
+
+constexpr const char* kOneTwoThreeFourReport =
+    "百位：1 \r\n十位：2 \r\n个位：3 4 \r\n符合条件的直选号    共有2注\r\n123 124 ";
+// Hundreds "1", tens "2", units "3" and "4".
+const std::vector<int> kOneTwoThreeFourTicks = {1, 12, 23, 24};
+
+class WindowRunTest : public WindowTest {
+  protected:
+    void clickBoxes(const std::vector<int>& tags) {
+        for (int tag : tags)
+            tagged(tag)->click();
+    }
+    void run() { named<QToolButton>("选号结果")->click(); }
+    std::string result() const { return window->text(TextBox::Result); }
+    std::string baseList() const { return window->text(TextBox::BaseList); }
+
+    // The report the core writes for the same ticks over in-memory controls.
+    static std::string coreReport(const std::vector<int>& tags, bool extraEnabled) {
+        const auto memory = suoshui::testing::makeWindowControls();
+        for (int tag : tags)
+            memory->tick(tag);
+        memory->setChecked(Check::ExtraEnabled, extraEnabled);
+        suoshui::Session session;
+        suoshui::buildTagTable(*memory, session.tags);
+        suoshui::runFilter(*memory, session);
+        return memory->text(TextBox::Result);
+    }
+};
+
+TEST_F(WindowRunTest, ClickedRunWritesTheReportOfTheTickedBoxes) {
+    clickBoxes(kOneTwoThreeFourTicks);
+    run();
+    EXPECT_EQ(result(), kOneTwoThreeFourReport);
+    EXPECT_EQ(result(), coreReport(kOneTwoThreeFourTicks, false));
+    EXPECT_EQ(window->session().results, (suoshui::NumberList{"123", "124"}));
+    EXPECT_FALSE(named<QWidget>("图片框5")->isVisible());
+}
+
+struct TickCase {
+    const char* name;
+    std::vector<int> tags;
+    bool extraEnabled;
+};
+
+void PrintTo(const TickCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class SameReportAsTheCore : public WindowRunTest, public ::testing::WithParamInterface<TickCase> {};
+
+// Ticked through the boxes themselves: the extra panel is disabled to the player's clicks until
+// its option handler exists, but its boxes are read all the same.
+TEST_P(SameReportAsTheCore, ForTheSameTicks) {
+    const TickCase& c = GetParam();
+    for (int tag : c.tags)
+        window->findTag(tag)->setTicked(true);
+    static_cast<QCheckBox*>(captioned("启用银选"))->setChecked(c.extraEnabled);
+    run();
+    EXPECT_EQ(result(), coreReport(c.tags, c.extraEnabled));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ticks, SameReportAsTheCore,
+                         ::testing::Values(TickCase{"Nothing", {}, false},
+                                           TickCase{"SumFive", {56}, false},
+                                           TickCase{"PairsAndSpan", {177, 190, 44}, false},
+                                           TickCase{"NothingPasses", {1, 11, 21, 52}, false},
+                                           TickCase{"ExtraIgnoredWhileOff", {339, 369}, false},
+                                           TickCase{"ExtraAppliedWhenOn", {339, 369, 3}, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(WindowRunTest, GroupingRadioRendersTheNewTicksWithoutARun) {
+    clickBoxes(kOneTwoThreeFourTicks);
+    run();
+    tagged(25)->click();  // units "5": would add 125 to a new run
+    captioned("和 值")->click();
+    EXPECT_EQ(result(),
+              "百位：1 \r\n十位：2 \r\n个位：3 4 5 \r\n符合条件的直选号    共有2注\r\n"
+              "\r\n和值6的有1注\r\n123 \r\n\r\n和值7的有1注\r\n124 \r\n");
+    captioned("常 规")->click();
+    EXPECT_EQ(result(),
+              "百位：1 \r\n十位：2 \r\n个位：3 4 5 \r\n符合条件的直选号    共有2注\r\n123 124 ");
+}
+
+TEST_F(WindowRunTest, ClickOnRunDuringARunIsIgnored) {
+    clickBoxes(kOneTwoThreeFourTicks);
+    bool clickedDuringRun = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        clickedDuringRun = window->session().runInProgress;
+        run();
+    });
+    run();
+    EXPECT_TRUE(clickedDuringRun);
+    EXPECT_EQ(result(), kOneTwoThreeFourReport);
+}
+
+TEST_F(WindowRunTest, FirstStoreReplacesTheHintAndLaterStoresAppend) {
+    clickBoxes(kOneTwoThreeFourTicks);
+    run();
+    named<QToolButton>("暂存结果")->click();
+    EXPECT_EQ(baseList(), "123 124 ");
+    EXPECT_TRUE(window->session().baseListStored);
+    named<QToolButton>("暂存结果")->click();
+    EXPECT_EQ(baseList(), "123 124 123 124 ");
+}
+
+TEST_F(WindowRunTest, FirstStoreKeepsNumbersThePlayerTyped) {
+    window->setText(TextBox::BaseList, "555 ");
+    clickBoxes(kOneTwoThreeFourTicks);
+    run();
+    named<QToolButton>("暂存结果")->click();
+    EXPECT_EQ(baseList(), "555 123 124 ");
+}
+
+TEST_F(WindowRunTest, StoreWithoutAReportLeavesTheBaseList) {
+    const std::string hint = baseList();
+    named<QToolButton>("暂存结果")->click();
+    EXPECT_EQ(baseList(), hint);
+    EXPECT_FALSE(window->session().baseListStored);
+}
+
+TEST_F(WindowRunTest, ExitClosesTheWindow) {
+    window->show();
+    named<QToolButton>("退出1")->click();
+    EXPECT_FALSE(window->isVisible());
+}
+
+}  // namespace

@@ -1,0 +1,64 @@
+// From a click on 选号结果 until the report stands in the result box, in the real window under
+// the offscreen platform: with nothing ticked, and with one box ticked in every reported group
+// and "启用银选" ticked, so that every candidate walks deep into the chain.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QToolButton>
+
+#include "features/WindowTable.h"
+#include "ui/MainWindow.h"
+
+namespace {
+
+void tickFirstBoxOfEveryLine(MainWindow& window) {
+    for (const auto& lines : {suoshui::basicSummaryLines(), suoshui::extendedSummaryLines()}) {
+        for (const suoshui::SummaryLine& line : lines)
+            window.findTag(line.first)->setTicked(true);
+    }
+    for (QCheckBox* option : window.findChildren<QCheckBox*>()) {
+        if (option->text() == QStringLiteral("启用银选"))
+            option->setChecked(true);
+    }
+}
+
+void clickRunUntilReported(benchmark::State& state, MainWindow& window) {
+    auto* run = window.findChild<QToolButton*>(QStringLiteral("选号结果"));
+    for (auto _ : state) {
+        run->click();
+        benchmark::DoNotOptimize(window.session().results.size());
+    }
+    state.counters["results"] = static_cast<double>(window.session().results.size());
+}
+
+void BM_RunNothingTicked(benchmark::State& state) {
+    MainWindow window;
+    window.show();
+    clickRunUntilReported(state, window);
+}
+
+void BM_RunOneBoxPerGroupWithExtra(benchmark::State& state) {
+    MainWindow window;
+    window.show();
+    tickFirstBoxOfEveryLine(window);
+    clickRunUntilReported(state, window);
+}
+
+BENCHMARK(BM_RunNothingTicked)->Unit(benchmark::kMillisecond)->Repetitions(5)->UseRealTime();
+BENCHMARK(BM_RunOneBoxPerGroupWithExtra)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
