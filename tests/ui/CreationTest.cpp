@@ -1,0 +1,137 @@
+// What the window has done once it is created, the names a test tool or a screen reader finds
+// on each value box, and how a failing handler reaches the player.
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFrame>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <stdexcept>
+
+#include "WindowFixture.h"
+#include "engine/TagTable.h"
+#include "features/WindowTable.h"
+#include "ui/HandlerGuard.h"
+#include "ui/ValueBox.h"
+
+namespace {
+
+using suoshui::BoxKind;
+using suoshui::windowBoxes;
+using suoshui::ui::ValueBox;
+
+QString qtText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+TEST_F(WindowTest, FileDialogStartsInTheProgramsFolder) {
+    auto* dialog = named<QFileDialog>("通用对话框1");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog, window->fileDialog());
+    EXPECT_EQ(QDir(dialog->directory()).absolutePath(),
+              QDir(QCoreApplication::applicationDirPath()).absolutePath());
+    EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_F(WindowTest, SessionTableResolvesEveryValueTagToTheWindowsBox) {
+    suoshui::Session& session = window->session();
+    EXPECT_FALSE(session.baseListStored);
+    for (int tag = 1; tag <= 530; ++tag) {
+        if (tag > 279 && tag < 301)
+            continue;
+        ASSERT_EQ(&session.tags.box(tag), window->findTag(tag)) << tag;
+    }
+    EXPECT_EQ(session.tags.caption(226), "4");
+    EXPECT_THROW(session.tags.box(280), suoshui::TagNotFound);
+}
+
+TEST_F(WindowTest, InputControlsAreEnabled) {
+    const char* names[] = {"导入大底",       "BaseListBox",    "PositionSelector",
+                           "TargetCountBox", "ExcludeSetBox1", "ExcludeSetBox2",
+                           "ExcludeSetBox3", "ExcludeSetBox4", "ExcludeSinglesBox",
+                           "外形框23"};
+    for (const char* name : names) {
+        QWidget* control = named<QWidget>(name);
+        ASSERT_NE(control, nullptr) << name;
+        EXPECT_TRUE(control->isEnabled()) << name;
+    }
+}
+
+// The names come from the row that holds the box: its frame, its label and the caption.
+TEST_F(WindowTest, ValueBoxesAreNamedAfterTheirRowAndCaption) {
+    const auto& buttons = window->taggedButtons();
+    ASSERT_EQ(buttons.size(), windowBoxes().size());
+    for (std::size_t index = 0; index < buttons.size(); ++index) {
+        const suoshui::WindowBox& def = windowBoxes()[index];
+        if (def.kind != BoxKind::Value)
+            continue;
+        SCOPED_TRACE(def.tag);
+        const ValueBox* box = buttons[index];
+        const QString caption = qtText(def.caption);
+        EXPECT_EQ(box->objectName(), qtText(def.row->frame) + ":" + QString::number(def.tag));
+        EXPECT_EQ(box->accessibleName(), caption);
+        const QString hint =
+            def.row->labels.empty() ? caption : qtText(def.row->labels[0].text) + "：" + caption;
+        EXPECT_EQ(box->toolTip(), hint);
+    }
+}
+
+TEST_F(WindowTest, RelayedClicksLeaveTheRelayAndTogglesAlone) {
+    for (int tag : {5, 222, 226, 250, 279}) {
+        SCOPED_TRACE(tag);
+        QAbstractButton* box = tagged(tag);
+        box->click();
+        EXPECT_TRUE(box->isChecked());
+    }
+    EXPECT_FALSE(tagged(999)->isChecked());
+    EXPECT_FALSE(tagged(1001)->isChecked());
+}
+
+// Reads the text of the warning that is open and closes it, as the player would.
+QString closeWarning() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box)
+        return QStringLiteral("no warning");
+    const QString text = box->text();
+    box->accept();
+    return text;
+}
+
+struct FailureCase {
+    const char* name;
+    std::function<void()> handler;
+    const char* shown;
+};
+
+void PrintTo(const FailureCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class HandlerFailure : public WindowTest, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(HandlerFailure, IsShownAsAWarningAndGoesNoFurther) {
+    QString shown;
+    QTimer::singleShot(0, window.get(), [&] { shown = closeWarning(); });
+    bool reachedTheEnd = false;
+    suoshui::ui::runGuarded(window.get(), [&] {
+        GetParam().handler();
+        reachedTheEnd = true;
+    });
+    EXPECT_FALSE(reachedTheEnd);
+    EXPECT_EQ(shown, QString::fromUtf8(GetParam().shown));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, HandlerFailure,
+    ::testing::Values(
+        FailureCase{"MissingTag", [] { throw suoshui::TagNotFound(280); }, "未找到指定标记的组件"},
+        FailureCase{"OtherFailure", [] { throw std::runtime_error("磁盘已满"); }, "磁盘已满"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
