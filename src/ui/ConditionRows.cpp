@@ -77,6 +77,7 @@ class RowBuilder {
         std::map<int, ValueBox*> boxes = makeBoxes(row, frame);
         const std::vector<SelectAllToggle*> toggles = makeToggles(row, frame, obstacles);
         placeBoxes(row, frame, boxes, obstacles);
+        addHoverHints(row, boxes);
         if (!row.boxesVisible) {
             for (auto& [tag, box] : boxes)
                 box->hide();
@@ -158,19 +159,37 @@ class RowBuilder {
 
     std::map<int, ValueBox*> makeBoxes(const WindowRow& row, QFrame* frame) {
         std::map<int, ValueBox*> boxes;
-        const QString rowLabel = row.labels.empty() ? QString() : qtText(row.labels[0].text);
         for (const TagSpan& span : row.spans) {
             for (int tag = span.first; tag <= span.last; ++tag) {
                 const QString caption = qtText(row.captionOf(tag));
                 auto* box = new ValueBox(tag, caption, frame);
                 box->setObjectName(qtText(row.frame) + QStringLiteral(":") + QString::number(tag));
-                box->setToolTip(rowLabel.isEmpty() ? caption : rowLabel + "：" + caption);
                 box->setAccessibleName(caption);
                 boxes[tag] = box;
                 tagged_.push_back(box);
             }
         }
         return boxes;
+    }
+
+    // The hover hint names the box by the label that heads its line ("组三特征" heads the last
+    // line of "二  码"): the lowest label that starts no lower than the middle of the box's line.
+    static QString headingOf(const WindowRow& row, const ValueBox* box) {
+        if (row.labels.empty())
+            return {};
+        std::string_view heading = row.labels[0].text;
+        for (const RowLabel& label : row.labels) {
+            if (label.top <= box->y() + BoxFlow::kLinePitch / 2)
+                heading = label.text;
+        }
+        return qtText(heading);
+    }
+
+    static void addHoverHints(const WindowRow& row, const std::map<int, ValueBox*>& boxes) {
+        for (const auto& [tag, box] : boxes) {
+            const QString heading = headingOf(row, box);
+            box->setToolTip(heading.isEmpty() ? box->text() : heading + "：" + box->text());
+        }
     }
 
     // A toggle sits at the end of the first line, or of the display line that names it.
