@@ -9,20 +9,14 @@
 #include "engine/TagTable.h"
 #include "features/ConditionChain.h"
 #include "features/WindowTable.h"
+#include "support/AllNumbers.h"
 #include "support/WindowControls.h"
 
 namespace {
 
 using namespace suoshui;
 
-std::vector<std::string> allNumbers() {
-    std::vector<std::string> numbers;
-    for (int value = 0; value < 1000; ++value) {
-        std::string text = std::to_string(value);
-        numbers.push_back(std::string(3 - text.size(), '0') + text);
-    }
-    return numbers;
-}
+using testing::allNumbers;
 
 void runChain(benchmark::State& state, bool tickOnePerGroup) {
     auto controls = testing::makeWindowControls();

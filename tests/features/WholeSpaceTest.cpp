@@ -11,18 +11,12 @@
 #include "features/FeatureText.h"
 #include "features/HighLowShape.h"
 #include "features/WindowTable.h"
+#include "support/AllNumbers.h"
 
 namespace suoshui {
 namespace {
 
-std::vector<std::string> allNumbers() {
-    std::vector<std::string> numbers;
-    for (int value = 0; value < 1000; ++value) {
-        std::string text = std::to_string(value);
-        numbers.push_back(std::string(3 - text.size(), '0') + text);
-    }
-    return numbers;
-}
+using testing::allNumbers;
 
 std::map<std::string, int> tally(std::string (*feature)(std::string_view)) {
     std::map<std::string, int> counts;
