@@ -12,15 +12,19 @@
 
 namespace {
 
+void enableExtraConditions(MainWindow& window) {
+    for (QCheckBox* option : window.findChildren<QCheckBox*>()) {
+        if (option->text() == QStringLiteral("启用银选"))
+            option->setChecked(true);
+    }
+}
+
 void tickFirstBoxOfEveryLine(MainWindow& window) {
     for (const auto& lines : {suoshui::basicSummaryLines(), suoshui::extendedSummaryLines()}) {
         for (const suoshui::SummaryLine& line : lines)
             window.findTag(line.first)->setTicked(true);
     }
-    for (QCheckBox* option : window.findChildren<QCheckBox*>()) {
-        if (option->text() == QStringLiteral("启用银选"))
-            option->setChecked(true);
-    }
+    enableExtraConditions(window);
 }
 
 void clickRunUntilReported(benchmark::State& state, MainWindow& window) {
@@ -45,7 +49,19 @@ void BM_RunOneBoxPerGroupWithExtra(benchmark::State& state) {
     clickRunUntilReported(state, window);
 }
 
+// Every candidate passes every group of both stages: the longest walk a run can take.
+void BM_RunNothingTickedWithExtra(benchmark::State& state) {
+    MainWindow window;
+    window.show();
+    enableExtraConditions(window);
+    clickRunUntilReported(state, window);
+}
+
 BENCHMARK(BM_RunNothingTicked)->Unit(benchmark::kMillisecond)->Repetitions(5)->UseRealTime();
+BENCHMARK(BM_RunNothingTickedWithExtra)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->UseRealTime();
 BENCHMARK(BM_RunOneBoxPerGroupWithExtra)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
