@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     fonts-noto-cjk
-    xvfb xauth imagemagick
+    xvfb xauth xdotool imagemagick
     desktop-file-utils appstream
 )
 
