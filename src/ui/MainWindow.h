@@ -74,6 +74,26 @@ class MainWindow : public QWidget, public Controls {
     void buildTagTableAndRelay();
     void relayClicksOf(ValueBox* box);
     void onValueBoxClicked(ValueBox* box);
+    void connectSelectAllToggles();
+    void applySelectAll(ValueBox* toggle, int count, int first);
+    void syncSelectAll(ValueBox* toggle);
+    void matchPositionRowsToToggles();
+    ValueBox* boxOfTag(int tag);
+    void connectOptionSwitches();
+    void connectModeRadios();
+    void onModeChosen(Radio mode);
+    void onExcludeSetsClicked(bool ticked);
+    void onIncludeOptionClicked(Check include, bool ticked);
+    void showInputPage(int page);
+    void hideInputPages();
+    void enableBankerAndWasteRows(bool enabled);
+    void watchDigitSequenceBox();
+    bool emptiesDigitSequenceOnPress() const;
+    void resetWindow();
+    void resetTicks();
+    void resetTextsAndPages();
+    void resetRadios();
+    void resetSchemesAndPanels();
     void enableInputControls();
     void scrollConditionsTo(int position);
 
@@ -100,6 +120,9 @@ class MainWindow : public QWidget, public Controls {
     QLabel* rightEdge_ = nullptr;
     QLabel* bottomEdge_ = nullptr;
     ValueBox* clickRelay_ = nullptr;
+    QWidget* wasteRow_ = nullptr;
+    // Whether the player has typed into the digit sequence box since start or the last reset.
+    bool digitSequenceTyped_ = false;
 };
 
 }  // namespace suoshui::ui

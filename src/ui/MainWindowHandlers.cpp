@@ -1,5 +1,6 @@
 // What the main window does when the player acts: the toolbar, the result grouping radios and
-// the click relay of the value boxes.
+// the click relay of the value boxes. The group operations, option switches and the reset have
+// files of their own.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -33,10 +34,14 @@ bool relaysItsClicks(int tag) {
 }  // namespace
 
 void MainWindow::connectHandlers() {
+    wasteRow_ = findChild<QWidget*>(QStringLiteral("外形框19"));
     connectToolbar();
     connectResultGrouping();
-    // 保存, 重置, 导入大底, the "方式：" radios, the option switches and the "全选" toggles get
-    // their handlers with the save, the reset and the group operations.
+    connectSelectAllToggles();
+    connectOptionSwitches();
+    connectModeRadios();
+    watchDigitSequenceBox();
+    // 保存 and 导入大底 get their handlers with the text file export and import.
 }
 
 void MainWindow::connectToolbar() {
@@ -46,6 +51,8 @@ void MainWindow::connectToolbar() {
             [this] { runGuarded(this, [this] { runFilter(*this, session_); }); });
     connect(toolbar_[kStore], &QToolButton::clicked, this,
             [this] { runGuarded(this, [this] { storeResult(*this, session_); }); });
+    connect(toolbar_[kReset], &QToolButton::clicked, this,
+            [this] { runGuarded(this, [this] { resetWindow(); }); });
     connect(toolbar_[kExit], &QToolButton::clicked, this, &QWidget::close);
 }
 
@@ -74,10 +81,6 @@ void MainWindow::relayClicksOf(ValueBox* box) {
     connect(box, &ValueBox::clicked, this,
             [this, box] { runGuarded(this, [this, box] { onValueBoxClicked(box); }); });
 }
-
-// The box has already toggled itself. Keeping the "全选" toggles in step with their rows comes
-// with the group operations; until then the relay does nothing.
-void MainWindow::onValueBoxClicked(ValueBox*) {}
 
 // The design leaves some inputs disabled; the player must be able to use all of them.
 void MainWindow::enableInputControls() {
