@@ -74,6 +74,19 @@ INSTANTIATE_TEST_SUITE_P(Rows, SelectAllSyncTest,
                                            SyncCase{"AnyPairSum", 1038, 512, 530}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A state set by the program is no click: no toggle spreads it, no option acts on it.
+TEST_F(GroupOperationsTest, StatesSetFromCodeRaiseNoHandler) {
+    window->findTag(1001)->setTicked(true);
+    EXPECT_FALSE(ticked(1));
+    for (int tag = 11; tag <= 20; ++tag)
+        window->findTag(tag)->setTicked(true);
+    EXPECT_FALSE(ticked(1002));
+    check("启用银选")->setChecked(true);
+    EXPECT_FALSE(frame("银选面板")->isEnabled());
+    check("条件随机")->setChecked(true);
+    EXPECT_FALSE(pages()->isVisibleTo(window.get()));
+}
+
 TEST_F(GroupOperationsTest, PairsToggleShowsTickedOnlyWithAllFiftyFiveBoxes) {
     tagged(1017)->click();
     for (int tag = 177; tag <= 221; ++tag)
