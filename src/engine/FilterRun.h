@@ -11,11 +11,11 @@ namespace suoshui {
 
 // The group forms already listed by this run, so that each group is listed once.
 class SeenGroups {
-public:
+  public:
     void add(std::string_view number);
     bool contains(std::string_view number) const;
 
-private:
+  private:
     std::array<bool, 1000> seen_{};
 };
 
@@ -30,17 +30,16 @@ struct ExclusionTexts {
 // Every three-digit number that occurs somewhere in a text as three consecutive digits:
 // the "单式排除" box excludes a result when the box text contains it.
 class SinglesFilter {
-public:
+  public:
     explicit SinglesFilter(std::string_view text);
     bool excludes(std::string_view number) const;
 
-private:
+  private:
     std::array<bool, 1000> present_{};
 };
 
 // Whether the number type drops the candidate before any condition is tested.
-bool skipByNumberType(const Controls& controls, std::string_view candidate,
-                      const SeenGroups& seen);
+bool skipByNumberType(const Controls& controls, std::string_view candidate, const SeenGroups& seen);
 
 // True when each of the number's three digit characters occurs in the digit text.
 bool coversNumber(std::string_view digits, std::string_view number);

@@ -4,7 +4,9 @@ namespace suoshui {
 
 namespace {
 
-bool isContinuationByte(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool isContinuationByte(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
 
 }  // namespace
 

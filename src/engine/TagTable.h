@@ -38,7 +38,8 @@ class TagTable {
         } else if (tag >= kExtraFirst && tag <= kExtraLast) {
             found = extra_[static_cast<std::size_t>(tag - kExtraFirst)];
         }
-        if (found == nullptr) throw TagNotFound(tag);
+        if (found == nullptr)
+            throw TagNotFound(tag);
         return *found;
     }
     bool ticked(int tag) const { return box(tag).ticked(); }
