@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     fonts-noto-cjk
-    xvfb xauth xdotool imagemagick
+    xvfb xauth xdotool imagemagick librsvg2-bin
     desktop-file-utils appstream
 )
 
