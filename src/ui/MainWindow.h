@@ -59,6 +59,9 @@ class MainWindow : public QWidget, public Controls {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The toolbar's buttons, in the order the top bar shows them.
+    enum ToolbarButton { kRun, kSave, kStore, kReset, kExit };
+
     void buildTopBar();
     void buildCaptionButtons();
     void buildConditionFrame();
@@ -96,11 +99,16 @@ class MainWindow : public QWidget, public Controls {
     void resetSchemesAndPanels();
     void enableInputControls();
     void scrollConditionsTo(int position);
+    QString chooseTextFile(bool forSaving);
+    void saveResults();
+    void importBaseList();
+    void setUpKeyboard();
 
     Session session_;
     WindowControls controls_;
     QElapsedTimer sinceEventPass_;
     QFileDialog* fileDialog_ = nullptr;
+    QString lastChosenFile_;  // filled into the file dialog, so repeated saves go to one file
     std::vector<ValueBox*> taggedButtons_;
     TopBar* topBar_ = nullptr;
     QLabel* titleText_ = nullptr;

@@ -21,9 +21,6 @@ namespace suoshui::ui {
 
 namespace {
 
-// Toolbar order, as built in the top bar.
-enum ToolbarButton { kRun, kSave, kStore, kReset, kExit };
-
 // The boxes whose clicks go on to the relay: every value box but the "连号" and "重复号" ones.
 bool relaysItsClicks(int tag) {
     const bool basic = tag >= 1 && tag <= TagTable::kBasicLast && !(tag >= 222 && tag <= 227);
@@ -41,7 +38,7 @@ void MainWindow::connectHandlers() {
     connectOptionSwitches();
     connectModeRadios();
     watchDigitSequenceBox();
-    // 保存 and 导入大底 get their handlers with the text file export and import.
+    setUpKeyboard();
 }
 
 void MainWindow::connectToolbar() {
@@ -49,6 +46,10 @@ void MainWindow::connectToolbar() {
     // runFilter returns at once then, so the run in progress is not restarted.
     connect(toolbar_[kRun], &QToolButton::clicked, this,
             [this] { runGuarded(this, [this] { runFilter(*this, session_); }); });
+    connect(toolbar_[kSave], &QToolButton::clicked, this,
+            [this] { runGuarded(this, [this] { saveResults(); }); });
+    connect(controls_.importBaseList, &QPushButton::clicked, this,
+            [this] { runGuarded(this, [this] { importBaseList(); }); });
     connect(toolbar_[kStore], &QToolButton::clicked, this,
             [this] { runGuarded(this, [this] { storeResult(*this, session_); }); });
     connect(toolbar_[kReset], &QToolButton::clicked, this,

@@ -1,0 +1,92 @@
+#include "ui/TextFiles.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringConverter>
+
+namespace suoshui::ui {
+
+namespace {
+
+constexpr const char* kGbk = "GBK";
+
+QString writeProblem(const QFile& file) {
+    return file.errorString().isEmpty() ? QStringLiteral("写入失败") : file.errorString();
+}
+
+// Writes the whole block or reports why not; a short write is a failure too.
+FileProblem writeAll(QFile& file, const QByteArray& bytes) {
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return {writeProblem(file)};
+    file.close();
+    if (file.error() != QFile::NoError)
+        return {writeProblem(file)};
+    return {};
+}
+
+QString decodeImported(const QByteArray& bytes) {
+    const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const DetectedEncoding detected = detectImportEncoding(view);
+    const QByteArray body = bytes.mid(static_cast<qsizetype>(detected.byteOrderMarkLength));
+    switch (detected.encoding) {
+        case ImportEncoding::Utf8:
+            return QString::fromUtf8(body);
+        case ImportEncoding::Utf16LittleEndian:
+            return QStringDecoder(QStringConverter::Utf16LE).decode(body);
+        case ImportEncoding::Utf16BigEndian:
+            return QStringDecoder(QStringConverter::Utf16BE).decode(body);
+        case ImportEncoding::Gbk:
+            break;
+    }
+    return QStringDecoder(kGbk).decode(body);
+}
+
+QString tooLargeReason(qint64 size) {
+    const qint64 limitMiB = kImportLimitBytes / (1024 * 1024);
+    return QStringLiteral("文件有 %1 MB，导入的大底不能超过 %2 MB。")
+        .arg(QString::number(static_cast<double>(size) / (1024.0 * 1024.0), 'f', 1))
+        .arg(limitMiB);
+}
+
+}  // namespace
+
+FileProblem saveReportToFile(const QString& path, const std::string& report, const LocalTime& now) {
+    QStringEncoder toGbk(kGbk);
+    if (!toGbk.isValid())
+        return {QStringLiteral("本机不能写 GBK 编码的文本")};
+    const std::string stamp = timeStampText(now);
+    QFile file(path);
+    const bool exists = QFileInfo::exists(path);
+    const QIODevice::OpenMode mode =
+        QIODevice::WriteOnly | (exists ? QIODevice::Append : QIODevice::NewOnly);
+    if (!file.open(mode))
+        return {writeProblem(file)};
+    const std::string block =
+        exists ? appendedSavedText(stamp, report) : newSavedFileText(stamp, report);
+    return writeAll(file, toGbk.encode(QString::fromStdString(block)));
+}
+
+ImportedText readImportedFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, {file.errorString()}};
+    if (file.size() > kImportLimitBytes)
+        return {{}, {tooLargeReason(file.size())}};
+    // A file that grows while it is read is cut at the limit and refused all the same.
+    const QByteArray bytes = file.read(kImportLimitBytes + 1);
+    if (file.error() != QFile::NoError)
+        return {{}, {file.errorString()}};
+    if (bytes.size() > kImportLimitBytes)
+        return {{}, {tooLargeReason(bytes.size())}};
+    return {decodeImported(bytes), {}};
+}
+
+LocalTime localTimeNow() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate date = now.date();
+    const QTime time = now.time();
+    return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
+}
+
+}  // namespace suoshui::ui

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "lists/ReportFile.h"
+
+namespace suoshui::ui {
+
+// What went wrong with a file, in words for the player; empty when nothing did.
+struct FileProblem {
+    QString reason;
+    bool happened() const { return !reason.isEmpty(); }
+};
+
+// Saves the report in GBK: appends to an existing file, creates a new one with the title line.
+FileProblem saveReportToFile(const QString& path, const std::string& report, const LocalTime& now);
+
+struct ImportedText {
+    QString text;
+    FileProblem problem;
+};
+
+// Reads a whole base list file, GBK unless it is UTF-8 or carries a byte-order mark.
+ImportedText readImportedFile(const QString& path);
+
+// The local time now, as the save stamps it.
+LocalTime localTimeNow();
+
+}  // namespace suoshui::ui

@@ -1,0 +1,76 @@
+// Keyboard use of the main window: Tab through the inputs, shortcuts for running and saving.
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "ModalDriver.h"
+#include "WindowFixture.h"
+
+namespace {
+
+using suoshui::TextBox;
+
+class KeyboardTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void pressTab() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
+};
+
+TEST_F(KeyboardTest, TooltipsNameTheShortcuts) {
+    EXPECT_EQ(named<QToolButton>("选号结果")->toolTip(), QStringLiteral("选号结果 (Ctrl+R)"));
+    EXPECT_EQ(named<QToolButton>("保存")->toolTip(), QStringLiteral("保存 (Ctrl+S)"));
+}
+
+TEST_F(KeyboardTest, ControlRRunsTheFilter) {
+    tagged(1)->click();
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+    // A shortcut presses the button visibly, so the click lands a moment later.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return window->session().results.size() == 100; }));
+}
+
+TEST_F(KeyboardTest, ControlSOpensTheSaveDialog) {
+    bool dialogSeen = false;
+    whenModalAppears(window.get(), [&dialogSeen](QWidget* modal) {
+        dialogSeen = modal->objectName() == QStringLiteral("通用对话框1");
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&dialogSeen] { return dialogSeen; }));
+}
+
+// On the base list page Tab walks import, the two options and the box, and leaves the box
+// instead of typing a tab into the numbers.
+TEST_F(KeyboardTest, TabWalksTheBaseListPageInReadingOrder) {
+    captioned("大底")->click();
+    auto* import = named<QPushButton>("导入大底");
+    import->setFocus();
+    pressTab();
+    EXPECT_EQ(QApplication::focusWidget(), captioned("取 交 集"));
+    pressTab();
+    EXPECT_EQ(QApplication::focusWidget(), captioned("组选转直"));
+    pressTab();
+    auto* baseList = named<QPlainTextEdit>("BaseListBox");
+    EXPECT_EQ(QApplication::focusWidget(), baseList);
+    const std::string before = window->text(TextBox::BaseList);
+    pressTab();
+    EXPECT_NE(QApplication::focusWidget(), baseList);
+    EXPECT_EQ(window->text(TextBox::BaseList), before);
+}
+
+TEST_F(KeyboardTest, TabFromTheLastOptionReachesTheResult) {
+    captioned("大小比")->setFocus();
+    pressTab();
+    EXPECT_EQ(QApplication::focusWidget(), named<QPlainTextEdit>("ResultBox"));
+}
+
+}  // namespace

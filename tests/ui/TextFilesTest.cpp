@@ -1,0 +1,286 @@
+// 保存 and 导入大底 driven through the window's file dialog, with the bytes on disk checked.
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStringConverter>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include "ModalDriver.h"
+#include "WindowFixture.h"
+#include "lists/ReportFile.h"
+
+namespace {
+
+using suoshui::TextBox;
+
+QByteArray gbk(const QString& text) {
+    return QStringEncoder("GBK").encode(text);
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+const QRegularExpression kTimeStamp(
+    QStringLiteral("^\\d{4}年\\d{1,2}月\\d{1,2}日(\\d{1,2}时(\\d{1,2}分(\\d{1,2}秒)?)?)?$"));
+
+class TextFilesTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        ASSERT_TRUE(folder.isValid());
+    }
+
+    QString inFolder(const char* name) const { return folder.filePath(QString::fromUtf8(name)); }
+
+    enum class Then { Nothing, Message };
+
+    // The player picks the file in the dialog (or just accepts what it offers) and confirms.
+    // Whatever happens to the file between the choice and its use happens in afterChoice.
+    void choose(
+        const QString& path, Then then = Then::Nothing, std::function<void()> afterChoice = [] {}) {
+        whenModalAppears(window.get(), [this, path, then, afterChoice](QWidget* modal) {
+            QDialog* dialog = fileDialogOf(modal);
+            if (!path.isEmpty())
+                typeFileName(dialog, path);
+            dialog->accept();
+            if (dialog->isVisible()) {  // refused: close it rather than hang the test
+                ADD_FAILURE() << "the dialog did not take " << path.toStdString();
+                dialog->reject();
+                return;
+            }
+            afterChoice();
+            expectMessageIf(then);
+        });
+    }
+
+    // A chosen name the dialog itself would not let through (a folder, a lost directory): the
+    // choice is confirmed past its checks, as when the file goes away after the choice.
+    void chooseBypassingChecks(const QString& path, Then then) {
+        whenModalAppears(window.get(), [this, path, then](QWidget* modal) {
+            QDialog* dialog = fileDialogOf(modal);
+            typeFileName(dialog, path);
+            dialog->done(QDialog::Accepted);
+            expectMessageIf(then);
+        });
+    }
+
+    void cancel() {
+        whenModalAppears(window.get(), [](QWidget* modal) { fileDialogOf(modal)->reject(); });
+    }
+
+    // The player types the whole path into the dialog's file name box.
+    static void typeFileName(QDialog* dialog, const QString& path) {
+        auto* nameBox = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(nameBox, nullptr);
+        nameBox->setText(path);
+    }
+
+    static QDialog* fileDialogOf(QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        EXPECT_NE(dialog, nullptr);
+        EXPECT_EQ(modal->objectName(), QStringLiteral("通用对话框1"));
+        return qobject_cast<QDialog*>(modal);
+    }
+
+    // Records the text of the message the action shows next and closes it.
+    void expectMessageIf(Then then) {
+        if (then != Then::Message)
+            return;
+        whenModalAppears(window.get(), [this](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (!box) {
+                ADD_FAILURE() << "expected a message, found " << modal->metaObject()->className()
+                              << " " << modal->objectName().toStdString();
+                qobject_cast<QDialog*>(modal)->reject();
+                return;
+            }
+            message = box->text();
+            box->accept();
+        });
+    }
+
+    void save() { named<QToolButton>("保存")->click(); }
+    void import() { named<QPushButton>("导入大底")->click(); }
+    std::string baseList() const { return window->text(TextBox::BaseList); }
+
+    void setResult(const char* report) { window->setText(TextBox::Result, report); }
+
+    QTemporaryDir folder;
+    QString message;
+};
+
+TEST_F(TextFilesTest, TwoSavesToANewFileMakeOneDatedHistoryInGbk) {
+    const QString path = inFolder("结果.txt");
+    setResult("符合条件的直选号    共有2注\r\n123 124 ");
+    choose(path);
+    save();
+    setResult("符合条件的直选号    共有1注\r\n789 ");
+    choose(QString());  // the dialog offers the file chosen last time
+    save();
+
+    const QByteArray bytes = readBytes(path);
+    const QString text = QStringDecoder("GBK").decode(bytes);
+    const QStringList parts = text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(parts.size(), 9) << text.toStdString();
+    EXPECT_TRUE(
+        bytes.startsWith(gbk(QStringLiteral("银罗盘排列3/3D选号缩水工具    V2.90 版\r\n\r\n"))));
+    EXPECT_TRUE(kTimeStamp.match(parts[2]).hasMatch()) << parts[2].toStdString();
+    EXPECT_EQ(parts[3], QStringLiteral("符合条件的直选号    共有2注"));
+    EXPECT_EQ(parts[4], QStringLiteral("123 124 "));
+    EXPECT_EQ(parts[5], QString());
+    EXPECT_TRUE(kTimeStamp.match(parts[6]).hasMatch()) << parts[6].toStdString();
+    EXPECT_EQ(parts[8], QStringLiteral("789 "));
+    EXPECT_FALSE(bytes.endsWith("\n"));
+    EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
+    EXPECT_EQ(window->text(TextBox::Result), "符合条件的直选号    共有1注\r\n789 ");
+}
+
+TEST_F(TextFilesTest, EmptyResultSavesTitleEmptyLineStampAndClosingLineEnd) {
+    const QString path = inFolder("empty");  // the dialog adds ".txt"
+    choose(path);
+    save();
+    const QString text = QStringDecoder("GBK").decode(readBytes(path + QStringLiteral(".txt")));
+    const QStringList parts = text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(parts.size(), 5) << text.toStdString();
+    EXPECT_TRUE(kTimeStamp.match(parts[2]).hasMatch());
+    EXPECT_EQ(parts[3], QString());
+    EXPECT_EQ(parts[4], QString());
+}
+
+TEST_F(TextFilesTest, SavingToAnExistingFileKeepsEverythingBeforeIt) {
+    const QString path = inFolder("old.txt");
+    writeBytes(path, gbk(QStringLiteral("老的记录，不换行")));
+    setResult("456");
+    choose(path);
+    save();
+    const QByteArray bytes = readBytes(path);
+    EXPECT_TRUE(bytes.startsWith(gbk(QStringLiteral("老的记录，不换行\r\n"))));
+    EXPECT_TRUE(bytes.endsWith("\r\n456"));
+}
+
+struct UnwritableCase {
+    const char* name;
+    const char* relativePath;  // inside the test's folder
+};
+
+class UnwritableTargetTest : public TextFilesTest,
+                             public ::testing::WithParamInterface<UnwritableCase> {};
+
+TEST_P(UnwritableTargetTest, WarningNamesTheFileAndTheResultStays) {
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("a folder.txt")));
+    const QString path = inFolder(GetParam().relativePath);
+    setResult("123 ");
+    chooseBypassingChecks(path, Then::Message);
+    save();
+    EXPECT_TRUE(message.contains(path)) << message.toStdString();
+    EXPECT_EQ(window->text(TextBox::Result), "123 ");
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, UnwritableTargetTest,
+                         ::testing::Values(UnwritableCase{"Folder", "a folder.txt"},
+                                           UnwritableCase{"MissingFolder", "gone/results.txt"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct ImportCase {
+    const char* name;
+    QByteArray bytes;
+};
+
+class ImportEncodingTest : public TextFilesTest,
+                           public ::testing::WithParamInterface<ImportCase> {};
+
+const QString kImported = QStringLiteral("123，456\r\n789");
+
+TEST_P(ImportEncodingTest, ImportedTextReplacesTheBaseListAndRuns) {
+    const QString path = inFolder("base.txt");
+    writeBytes(path, GetParam().bytes);
+    window->setText(TextBox::BaseList, "111 222");
+    choose(path);
+    import();
+    EXPECT_EQ(baseList(), kImported.toStdString());
+    EXPECT_FALSE(window->session().baseListStored);
+
+    captioned("大底")->click();
+    named<QToolButton>("选号结果")->click();
+    EXPECT_EQ(window->session().results, (suoshui::NumberList{"123", "456", "789"}));
+}
+
+QByteArray withMark(const char* mark, int markLength, const QByteArray& body) {
+    return QByteArray(mark, markLength) + body;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Encodings, ImportEncodingTest,
+    ::testing::Values(
+        ImportCase{"Gbk", gbk(kImported)}, ImportCase{"Utf8", kImported.toUtf8()},
+        ImportCase{"Utf8Mark", withMark("\xEF\xBB\xBF", 3, kImported.toUtf8())},
+        ImportCase{"Utf16Little",
+                   withMark("\xFF\xFE", 2, QStringEncoder(QStringConverter::Utf16LE)(kImported))},
+        ImportCase{"Utf16Big",
+                   withMark("\xFE\xFF", 2, QStringEncoder(QStringConverter::Utf16BE)(kImported))}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TextFilesTest, CancelledDialogsTouchNothing) {
+    const QString path = inFolder("never.txt");
+    setResult("123 ");
+    cancel();
+    save();
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+
+    window->setText(TextBox::BaseList, "321 654");
+    cancel();
+    import();
+    EXPECT_EQ(baseList(), "321 654");
+}
+
+TEST_F(TextFilesTest, UnreadableSourceShowsAMessageAndKeepsTheBaseList) {
+    const QString folderPath = inFolder("folder.txt");
+    ASSERT_TRUE(QDir(folder.path()).mkpath(folderPath));
+    window->setText(TextBox::BaseList, "321 654");
+    chooseBypassingChecks(folderPath, Then::Message);
+    import();
+    EXPECT_TRUE(message.contains(folderPath)) << message.toStdString();
+    EXPECT_EQ(baseList(), "321 654");
+
+    const QString vanished = inFolder("vanished.txt");
+    writeBytes(vanished, "123 456");
+    message.clear();
+    choose(vanished, Then::Message, [vanished] { QFile::remove(vanished); });
+    import();
+    EXPECT_TRUE(message.contains(vanished)) << message.toStdString();
+    EXPECT_EQ(baseList(), "321 654");
+}
+
+TEST_F(TextFilesTest, FileOverTheLimitIsRefused) {
+    const QString path = inFolder("huge.txt");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(suoshui::kImportLimitBytes + 1));  // sparse: no time, no disk
+    }
+    window->setText(TextBox::BaseList, "321 654");
+    choose(path, Then::Message);
+    import();
+    EXPECT_TRUE(message.contains(QStringLiteral("64 MB"))) << message.toStdString();
+    EXPECT_EQ(baseList(), "321 654");
+}
+
+}  // namespace
