@@ -6,6 +6,7 @@
 
 #include "engine/Controls.h"
 #include "engine/Session.h"
+#include "lists/InputPageRules.h"
 #include "ui/WindowControls.h"
 
 class QFileDialog;
@@ -87,7 +88,7 @@ class MainWindow : public QWidget, public Controls {
     void onModeChosen(Radio mode);
     void onExcludeSetsClicked(bool ticked);
     void onIncludeOptionClicked(Check include, bool ticked);
-    void showInputPage(int page);
+    void showInputPage(ShownPage page);
     void hideInputPages();
     void enableBankerAndWasteRows(bool enabled);
     void watchDigitSequenceBox();

@@ -3,9 +3,9 @@
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <optional>
 
 #include "features/WindowTable.h"
+#include "lists/InputPageRules.h"
 #include "ui/HandlerGuard.h"
 #include "ui/MainWindow.h"
 #include "ui/ValueBox.h"
@@ -13,27 +13,6 @@
 namespace suoshui::ui {
 
 namespace {
-
-// Pages of the input page control.
-constexpr int kDigitSequencePage = 0;
-constexpr int kBankerDragPage = 1;
-constexpr int kBaseListPage = 2;
-constexpr int kCountPage = 3;
-constexpr int kExclusionPage = 4;
-
-// The page a mode shows; "定位" shows none.
-std::optional<int> pageOfMode(Radio mode) {
-    switch (mode) {
-        case Radio::DigitSet:
-            return kDigitSequencePage;
-        case Radio::BankerDrag:
-            return kBankerDragPage;
-        case Radio::BaseList:
-            return kBaseListPage;
-        default:
-            return std::nullopt;
-    }
-}
 
 constexpr Radio kModes[] = {Radio::Positional, Radio::DigitSet, Radio::BankerDrag, Radio::BaseList};
 constexpr Check kIncludeOptions[] = {Check::IncludePairs, Check::IncludePairDigit,
@@ -48,7 +27,7 @@ void MainWindow::connectOptionSwitches() {
         extraPanel_->setEnabled(ticked);
     });
     connect(controls_.checks.at(Check::RandomCount), &QCheckBox::clicked, this,
-            [this](bool ticked) { ticked ? showInputPage(kCountPage) : hideInputPages(); });
+            [this](bool ticked) { showInputPage(pageAfterRandomCount(ticked)); });
     connect(controls_.checks.at(Check::ExcludeSets), &QCheckBox::clicked, this,
             [this](bool ticked) { onExcludeSetsClicked(ticked); });
     for (Check include : kIncludeOptions) {
@@ -59,19 +38,12 @@ void MainWindow::connectOptionSwitches() {
 }
 
 void MainWindow::onExcludeSetsClicked(bool ticked) {
-    if (ticked) {
-        showInputPage(kExclusionPage);
+    // Unticked, the banker and waste rows keep their state.
+    if (ticked)
         enableBankerAndWasteRows(true);
-        return;
-    }
-    // Back to what the mode shows; the two rows keep their state.
     for (Radio mode : kModes) {
-        if (!isChecked(mode))
-            continue;
-        if (const std::optional<int> page = pageOfMode(mode))
-            showInputPage(*page);
-        else
-            hideInputPages();
+        if (isChecked(mode))
+            showInputPage(pageAfterExcludeSets(ticked, mode));
     }
 }
 
@@ -100,22 +72,23 @@ void MainWindow::connectModeRadios() {
 }
 
 void MainWindow::onModeChosen(Radio mode) {
-    if (const std::optional<int> page = pageOfMode(mode))
-        showInputPage(*page);
-    else
-        hideInputPages();
-    if (mode == Radio::DigitSet || mode == Radio::BankerDrag)
+    showInputPage(pageOfMode(mode));
+    if (modeMatchesPositionRows(mode))
         matchPositionRowsToToggles();
-    if (mode == Radio::BankerDrag) {
+    if (modeDisablesBankerAndWaste(mode)) {
         // The banker digits are typed on the page; ticked banker boxes would contradict them.
         for (int tag = 250; tag <= 259; ++tag)
             session_.tags.box(tag).setTicked(false);
     }
-    enableBankerAndWasteRows(mode != Radio::BankerDrag);
+    enableBankerAndWasteRows(!modeDisablesBankerAndWaste(mode));
 }
 
-void MainWindow::showInputPage(int page) {
-    controls_.inputPages->setCurrentIndex(page);
+void MainWindow::showInputPage(ShownPage page) {
+    if (!page) {
+        hideInputPages();
+        return;
+    }
+    controls_.inputPages->setCurrentIndex(static_cast<int>(*page));
     controls_.inputPages->show();
 }
 
