@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "support/WindowControls.h"
+#include "support/WindowControlsTest.h"
 
 namespace suoshui {
 namespace {
@@ -14,18 +12,11 @@ constexpr TagSpan kConsecutivePosition{318, 320};
 constexpr TagSpan kAnyTail{492, 501};
 constexpr TagSpan kAnySum{512, 530};
 
-class ExtraStageTest : public ::testing::Test {
+class ExtraStageTest : public testing::WindowControlsTest {
   protected:
     void SetUp() override {
-        controls = testing::makeWindowControls();
-        buildTagTable(*controls, tags);
+        WindowControlsTest::SetUp();
         controls->setChecked(Check::ExtraEnabled, true);
-    }
-    void tickCaption(TagSpan span, std::string_view caption) {
-        for (int tag = span.first; tag <= span.last; ++tag) {
-            if (tags.caption(tag) == caption)
-                controls->tick(tag);
-        }
     }
     bool anyPair(TagSpan span, std::string_view n, PairFeature feature) {
         return matchAnyPair(*controls, tags, span.first, span.last, n, feature);
@@ -34,9 +25,6 @@ class ExtraStageTest : public ::testing::Test {
     bool extra(TagSpan span, std::string_view value) {
         return matchExtraGroup(*controls, tags, span.first, span.last, value);
     }
-
-    std::unique_ptr<testing::MemoryControls> controls;
-    TagTable tags;
 };
 
 TEST_F(ExtraStageTest, AnyPairSumTail) {

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 #include "features/GroupThreeFeatures.h"
 #include "features/GroupThreeTests.h"
-#include "support/WindowControls.h"
+#include "support/WindowControlsTest.h"
 
 namespace suoshui {
 namespace {
@@ -38,26 +37,13 @@ constexpr TagSpan kPairRow{260, 269};
 constexpr TagSpan kSingleRow{270, 279};
 constexpr TagSpan kTrait{316, 317};
 
-class GroupThreeTests : public ::testing::Test {
+class GroupThreeTests : public testing::WindowControlsTest {
   protected:
-    void SetUp() override {
-        controls = testing::makeWindowControls();
-        buildTagTable(*controls, tags);
-    }
-    void tickCaption(TagSpan row, std::string_view caption) {
-        for (int tag = row.first; tag <= row.last; ++tag) {
-            if (tags.caption(tag) == caption)
-                controls->tick(tag);
-        }
-    }
     bool pairRow(std::string_view n) { return testPairDigitGroup(*controls, tags, kPairRow, n); }
     bool singleRow(std::string_view n) {
         return testSingleDigitGroup(*controls, tags, kSingleRow, n);
     }
     bool trait(std::string_view n) { return testGroupThreeTrait(tags, kTrait, n); }
-
-    std::unique_ptr<testing::MemoryControls> controls;
-    TagTable tags;
 };
 
 TEST_F(GroupThreeTests, PairRowExcludesOrIncludes) {
