@@ -1,0 +1,12 @@
+#include "engine/StartUpSeed.h"
+
+#include "engine/RandomSeed.h"
+
+namespace suoshui {
+
+std::uint64_t seedAtStartUp(Session& session) {
+    session.seedCounter = 0;
+    return nextSeed(tickMilliseconds(), session.seedCounter);
+}
+
+}  // namespace suoshui
