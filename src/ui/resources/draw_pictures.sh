@@ -42,3 +42,22 @@ convert -size 264x13 xc:'#d6ebff' -fill '#2e9e3e' \
 convert -size 37x31 xc:none -fill '#f0f6ff' -stroke '#0b2f5c' -draw 'circle 18,15 18,2' \
     -fill '#c23b3b' -stroke none -draw 'polygon 18,4 22,15 18,15' \
     -fill '#2b6fc4' -draw 'polygon 18,26 14,15 18,15' icon.png
+
+# Start window: a sky-blue field with a faint compass rose behind the welcome texts and a
+# light band under the buttons.
+convert -size 520x380 gradient:'#bfe2ff-#66b7ff' \
+    \( -size 520x380 xc:none -fill '#ffffff22' -draw 'circle 60,70 60,10' \
+       -draw 'circle 470,300 470,230' -draw 'circle 450,60 450,35' -draw 'circle 90,320 90,300' \) \
+    -compose over -composite \
+    \( -size 520x380 xc:none -stroke '#ffffff55' -strokewidth 2 -fill none \
+       -draw 'circle 260,160 260,20' -draw 'circle 260,160 260,40' \
+       -stroke none -fill '#ffffff30' \
+       -draw 'polygon 260,10 275,160 260,310 245,160' \
+       -draw 'polygon 110,160 260,145 410,160 260,175' \
+       -fill '#ffffff1c' \
+       -draw 'polygon 154,54 268,152 366,266 252,168' \
+       -draw 'polygon 366,54 268,168 154,266 252,152' \) \
+    -compose over -composite \
+    -fill '#1f5fa8' -draw 'rectangle 0,326 519,327' \
+    -fill '#e8f4ff' -draw 'rectangle 0,328 519,379' \
+    -quality 85 start_background.jpg
