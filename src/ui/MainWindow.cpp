@@ -15,6 +15,7 @@
 #include "ui/ConditionRows.h"
 #include "ui/InputPages.h"
 #include "ui/OptionRows.h"
+#include "ui/StartWindow.h"
 #include "ui/TopBar.h"
 #include "ui/ValueBox.h"
 #include "ui/WindowFonts.h"
@@ -75,6 +76,7 @@ QLabel* makePicture(QWidget* parent, const char* name, const QString& picture,
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint) {
+    closeStartWindows();
     loadWindowPictures();
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("银罗盘选号缩水"));
