@@ -1,10 +1,13 @@
 #include <QApplication>
 
-#include "ui/MainWindow.h"
+#include "ui/ProgramStart.h"
+#include "ui/StartWindow.h"
 
 int main(int argc, char** argv) {
+    suoshui::ui::answerCommandLine(argc, argv);
     QApplication application(argc, argv);
-    MainWindow window;
-    window.show();
+    suoshui::ui::nameProgram();
+    StartWindow start;
+    start.show();
     return QApplication::exec();
 }

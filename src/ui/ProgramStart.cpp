@@ -1,0 +1,34 @@
+#include "ui/ProgramStart.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include "lists/ReportFile.h"
+
+namespace suoshui::ui {
+
+void nameProgram() {
+    // The version shown in the windows is " V2.90"; the terminal shows the bare number.
+    const QString shown =
+        QString::fromUtf8(kVersionText.data(), static_cast<qsizetype>(kVersionText.size()));
+    QCoreApplication::setApplicationName(QStringLiteral("suoshui"));
+    QCoreApplication::setApplicationVersion(shown.trimmed().remove(QLatin1Char('V')));
+}
+
+void answerCommandLine(int& argc, char** argv) {
+    // A terminal-only application object, so that these answers work without a display.
+    QCoreApplication terminal(argc, argv);
+    nameProgram();
+    QCommandLineParser parser;
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    // Anything else, such as the window system's own options, is left to the window
+    // application, which knows them.
+    parser.parse(QCoreApplication::arguments());
+    if (parser.isSet(help))
+        parser.showHelp();
+    if (parser.isSet(version))
+        parser.showVersion();
+}
+
+}  // namespace suoshui::ui
