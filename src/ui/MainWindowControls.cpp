@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
+#include "ui/ChunkedText.h"
 #include "ui/LineEnds.h"
 #include "ui/MainWindow.h"
 #include "ui/ValueBox.h"
@@ -40,6 +41,8 @@ std::string MainWindow::text(TextBox box) const {
     return {};
 }
 
+// A stored result lengthens a long base list, and a report can be long: such texts go in piece
+// by piece, so the window keeps drawing while they are laid out.
 void MainWindow::setText(TextBox box, const std::string& text) {
     const QString value = QString::fromStdString(text);
     if (const auto line = controls_.lineBoxes.find(box); line != controls_.lineBoxes.end()) {
@@ -48,7 +51,7 @@ void MainWindow::setText(TextBox box, const std::string& text) {
     }
     if (const auto multi = controls_.multiLineBoxes.find(box);
         multi != controls_.multiLineBoxes.end())
-        multi->second->setPlainText(fromCrLf(value));
+        putPlainText(multi->second, fromCrLf(value));
 }
 
 int MainWindow::positionIndex() const {

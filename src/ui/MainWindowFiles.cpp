@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 
+#include "ui/ChunkedText.h"
 #include "ui/LineEnds.h"
 #include "ui/MainWindow.h"
 #include "ui/TextFiles.h"
@@ -59,7 +60,7 @@ void MainWindow::importBaseList() {
                                  .arg(path, imported.problem.reason));
         return;
     }
-    controls_.multiLineBoxes.at(TextBox::BaseList)->setPlainText(fromCrLf(imported.text));
+    putPlainText(controls_.multiLineBoxes.at(TextBox::BaseList), fromCrLf(imported.text));
 }
 
 }  // namespace suoshui::ui
