@@ -13,8 +13,11 @@ cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUOSHUI_WE
 cmake --build build/test -j "$jobs"
 ctest --test-dir build/test --output-on-failure -j "$jobs"
 
+# The window's tests too: Qt itself is not instrumented, so leaks found inside its libraries
+# (fonts, caches) are suppressed by name, never leaks from our code.
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSUOSHUI_WERROR=ON \
-    -DSUOSHUI_SANITIZE=ON -DSUOSHUI_BUILD_BENCHMARKS=OFF -DSUOSHUI_BUILD_UI=OFF
+    -DSUOSHUI_SANITIZE=ON -DSUOSHUI_BUILD_BENCHMARKS=OFF -DSUOSHUI_BUILD_UI=ON
 cmake --build build/sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    LSAN_OPTIONS=suppressions="$PWD/tests/sanitizer/lsan.supp":print_suppressions=0 \
     ctest --test-dir build/sanitize --output-on-failure -j "$jobs"

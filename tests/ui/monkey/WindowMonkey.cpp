@@ -167,6 +167,9 @@ bool WindowMonkey::play(long actionCount) {
             roll -= (action++)->weight;
         clock.start();
         (this->*action->play)();
+        // Between two actions of a player the window is back in its event loop; without this
+        // pass the posted events of thousands of actions pile up and every later pass pays.
+        QCoreApplication::processEvents();
         checkForModals();
         ++figures_.actions;
         if (clock.elapsed() > figures_.longestActionMs) {
