@@ -13,6 +13,9 @@ cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUOSHUI_WE
 cmake --build build/test -j "$jobs"
 ctest --test-dir build/test --output-on-failure -j "$jobs"
 
+# The install a packager or a desktop gets: staged files, validators, the staged program.
+./scripts/check_install.sh build/test
+
 # The window's tests too: Qt itself is not instrumented, so leaks found inside its libraries
 # (fonts, caches) are suppressed by name, never leaks from our code.
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSUOSHUI_WERROR=ON \
