@@ -185,6 +185,9 @@ void MainWindow::buildResultArea() {
     resultBox_->setAccessibleName(QStringLiteral("编辑框1"));
     resultBox_->setFont(songTi(14));
     resultBox_->setGeometry(515, 165, 269, 417);
+    // The box follows the window's width down to a few pixels. A bar that came and went with
+    // the text there re-wrapped the report at each change, without end, and froze the window.
+    resultBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     controls_.multiLineBoxes[TextBox::Result] = resultBox_;
     busyPanel_ = makePicture(this, "图片框5", QStringLiteral(":/pictures/busy_panel.gif"),
                              {518, 167, 264, 401});

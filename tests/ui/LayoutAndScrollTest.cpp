@@ -98,3 +98,39 @@ TEST_F(ScrollTest, WheelOverTheResultBoxLeavesTheRows) {
 }
 
 }  // namespace
+
+// Counts the times the result box's vertical bar is shown or hidden. A box that never settles
+// posts the next flip while the last is handled, so an event pass would never return: after
+// enough flips the pending events are dropped and the test fails instead of hanging.
+class BarFlips : public QObject {
+  public:
+    int flips = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        constexpr int kEnough = 100;
+        if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
+            if (++flips > kEnough)
+                QCoreApplication::removePostedEvents(nullptr);
+        }
+        return false;
+    }
+};
+
+// Narrowed to a few pixels, the result box must settle: a bar that keeps coming and going makes
+// the box re-wrap its whole text on every event pass and the window stops answering.
+TEST_F(WindowTest, ResultBoxSettlesWhenTheWindowIsNarrow) {
+    window->show();
+    auto* box = named<QPlainTextEdit>("ResultBox");
+    QString report = QStringLiteral("符合条件的直选号    共有20注\r\n");
+    for (int n = 100; n < 120; ++n)
+        report += QString::number(n) + QLatin1Char(' ');
+    box->setPlainText(report);
+    BarFlips counter;
+    box->verticalScrollBar()->installEventFilter(&counter);
+    for (int width = 520; width <= 560; ++width) {
+        window->resize(width, 1208);
+        QCoreApplication::processEvents();
+        counter.flips = 0;
+        QCoreApplication::processEvents();
+        EXPECT_EQ(counter.flips, 0) << "window width " << width;
+    }
+}
