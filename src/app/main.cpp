@@ -7,6 +7,7 @@ int main(int argc, char** argv) {
     suoshui::ui::answerCommandLine(argc, argv);
     QApplication application(argc, argv);
     suoshui::ui::nameProgram();
+    suoshui::ui::markProgramWindows();
     StartWindow start;
     start.show();
     return QApplication::exec();

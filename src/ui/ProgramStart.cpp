@@ -2,6 +2,8 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
 
 #include "lists/ReportFile.h"
 
@@ -13,6 +15,14 @@ void nameProgram() {
         QString::fromUtf8(kVersionText.data(), static_cast<qsizetype>(kVersionText.size()));
     QCoreApplication::setApplicationName(QStringLiteral("suoshui"));
     QCoreApplication::setApplicationVersion(shown.trimmed().remove(QLatin1Char('V')));
+}
+
+void markProgramWindows() {
+    // The desktop matches the windows to the installed desktop entry by this name, and finds the
+    // installed icon under it; a program run from its build folder keeps the platform's icon.
+    const QString appId = QStringLiteral(SUOSHUI_APP_ID);
+    QGuiApplication::setDesktopFileName(appId);
+    QGuiApplication::setWindowIcon(QIcon::fromTheme(appId));
 }
 
 void answerCommandLine(int& argc, char** argv) {

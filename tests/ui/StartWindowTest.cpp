@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -13,6 +15,7 @@
 #include <functional>
 
 #include "ui/MainWindow.h"
+#include "ui/ProgramStart.h"
 #include "ui/StartWindow.h"
 #include "ui/WindowFonts.h"
 
@@ -195,6 +198,14 @@ TEST_F(StartWindowTest, ExitEndsTheProgramAtOnce) {
     const int exitCode = runProgram([&] { named<QPushButton>("退出")->click(); });
     EXPECT_EQ(exitCode, 0);
     EXPECT_EQ(openMainWindow(), nullptr);
+}
+
+// The desktop finds the program's icon and menu entry only when the name it gives its windows
+// is the name of the desktop entry that is installed.
+TEST(ProgramWindowsTest, CarryTheNameOfTheInstalledDesktopEntry) {
+    suoshui::ui::markProgramWindows();
+    const QString entry = QGuiApplication::desktopFileName() + QStringLiteral(".desktop");
+    EXPECT_TRUE(QFile::exists(QStringLiteral(SUOSHUI_DATA_DIR "/") + entry)) << entry.toStdString();
 }
 
 }  // namespace
