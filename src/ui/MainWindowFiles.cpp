@@ -18,8 +18,10 @@ const QString kTextFileFilter = QStringLiteral("文本文件*.txt (*.txt)");
 }  // namespace
 
 // Shows the dialog for saving or opening, with the last chosen file filled in. Empty when the
-// player cancels.
+// player cancels, and during a run: a dialog inside the run's event passes would nest its loop.
 QString MainWindow::chooseTextFile(bool forSaving) {
+    if (session_.runInProgress)
+        return {};
     fileDialog_->setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     fileDialog_->setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     fileDialog_->setNameFilter(kTextFileFilter);
@@ -35,8 +37,6 @@ QString MainWindow::chooseTextFile(bool forSaving) {
 }
 
 void MainWindow::saveResults() {
-    if (session_.runInProgress)
-        return;
     const QString path = chooseTextFile(true);
     if (path.isEmpty())
         return;
@@ -48,8 +48,6 @@ void MainWindow::saveResults() {
 }
 
 void MainWindow::importBaseList() {
-    if (session_.runInProgress)
-        return;
     const QString path = chooseTextFile(false);
     if (path.isEmpty())
         return;
