@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QStringConverter>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 
 #include "ModalDriver.h"
@@ -250,6 +251,32 @@ TEST_F(TextFilesTest, CancelledDialogsTouchNothing) {
     import();
     EXPECT_EQ(baseList(), "321 654");
 }
+
+// A dialog opened from inside a run's event pass would run its own loop in the middle of the
+// walk; both buttons wait for the run to end instead.
+class FileButtonDuringRunTest : public TextFilesTest,
+                                public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(FileButtonDuringRunTest, OpensNoDialog) {
+    bool dialogOpened = false;
+    whenModalAppears(window.get(), [&dialogOpened](QWidget* modal) {
+        dialogOpened = true;
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    bool clickedDuringRun = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        clickedDuringRun = window->session().runInProgress;
+        named<QAbstractButton>(GetParam())->click();
+    });
+    named<QToolButton>("选号结果")->click();
+    EXPECT_TRUE(clickedDuringRun);
+    EXPECT_FALSE(dialogOpened);
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, FileButtonDuringRunTest, ::testing::Values("保存", "导入大底"),
+                         [](const auto& info) {
+                             return std::string(info.index == 0 ? "Save" : "Import");
+                         });
 
 TEST_F(TextFilesTest, UnreadableSourceShowsAMessageAndKeepsTheBaseList) {
     const QString folderPath = inFolder("folder.txt");
