@@ -15,6 +15,7 @@
 #include "ui/ConditionRows.h"
 #include "ui/InputPages.h"
 #include "ui/OptionRows.h"
+#include "ui/ProductTexts.h"
 #include "ui/StartWindow.h"
 #include "ui/TopBar.h"
 #include "ui/ValueBox.h"
@@ -32,8 +33,7 @@ namespace {
 const QColor kWindowBackground(193, 225, 255);
 const QColor kFrameFill(194, 228, 254);
 const QColor kEdgeColour(43, 98, 168);
-const QString kTitleText =
-    QStringLiteral("银罗盘3D排列3选号缩水") + QStringLiteral(" ") + QStringLiteral(" V2.90");
+const QString kTitleText = productTitle() + QStringLiteral(" ") + shownVersion();
 
 void fill(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);

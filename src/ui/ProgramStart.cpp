@@ -5,16 +5,14 @@
 #include <QGuiApplication>
 #include <QIcon>
 
-#include "lists/ReportFile.h"
+#include "ui/ProductTexts.h"
 
 namespace suoshui::ui {
 
 void nameProgram() {
     // The version shown in the windows is " V2.90"; the terminal shows the bare number.
-    const QString shown =
-        QString::fromUtf8(kVersionText.data(), static_cast<qsizetype>(kVersionText.size()));
     QCoreApplication::setApplicationName(QStringLiteral("suoshui"));
-    QCoreApplication::setApplicationVersion(shown.trimmed().remove(QLatin1Char('V')));
+    QCoreApplication::setApplicationVersion(shownVersion().trimmed().remove(QLatin1Char('V')));
 }
 
 void markProgramWindows() {

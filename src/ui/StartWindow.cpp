@@ -6,9 +6,9 @@
 #include <QPushButton>
 
 #include "engine/StartUpSeed.h"
-#include "lists/ReportFile.h"
 #include "ui/LineEnds.h"
 #include "ui/MainWindow.h"
+#include "ui/ProductTexts.h"
 #include "ui/WindowFonts.h"
 
 // The pictures live in the static window library, whose resources the program must load itself.
@@ -21,7 +21,6 @@ namespace suoshui::ui {
 namespace {
 
 const QColor kBackgroundColour(102, 183, 255);
-const QString kProductTitle = QStringLiteral("银罗盘3D排列3选号缩水");
 
 struct LabelDesign {
     const char* name;
@@ -32,8 +31,7 @@ struct LabelDesign {
 };
 
 QString versionLine() {
-    return QStringLiteral("版本：") +
-           QString::fromUtf8(kVersionText.data(), static_cast<qsizetype>(kVersionText.size()));
+    return QStringLiteral("版本：") + shownVersion();
 }
 
 // The welcome text ends in a line break, so its first line sits at the top of its box; the
@@ -50,7 +48,7 @@ std::vector<LabelDesign> labelDesigns() {
          {182, 78, 157, 47},
          Qt::AlignLeft | Qt::AlignTop},
         {"产品名",
-         kProductTitle,
+         productTitle(),
          songTi(32, true),
          {88, 145, 352, 53},
          Qt::AlignLeft | Qt::AlignVCenter},
@@ -76,7 +74,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* caption,
 StartWindow::StartWindow(QWidget* parent) : QWidget(parent) {
     loadStartPictures();
     setObjectName(QStringLiteral("StartWindow"));
-    setWindowTitle(kProductTitle);
+    setWindowTitle(productTitle());
     setFixedSize(kDesignWidth, kDesignHeight);
     background_ = QPixmap(QStringLiteral(":/pictures/start_background.jpg"));
     buildLabels();
