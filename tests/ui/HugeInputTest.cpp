@@ -12,7 +12,6 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QToolButton>
 #include <cstdlib>
 #include <iostream>
 
@@ -115,16 +114,12 @@ class HugeInputTest : public WindowTest {
             box->click();
     }
 
-    void run() { named<QToolButton>("选号结果")->click(); }
-    void store() { named<QToolButton>("暂存结果")->click(); }
-    std::string baseList() const { return window->text(TextBox::BaseList); }
-
     // The player types the path into the file dialog and confirms it.
     void choose(const QString& path) {
         whenModalAppears(window.get(), [path](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             ASSERT_NE(dialog, nullptr);
-            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+            typeFileName(dialog, path);
             static_cast<QDialog*>(dialog)->accept();
         });
     }

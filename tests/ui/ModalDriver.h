@@ -1,6 +1,10 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -24,4 +28,11 @@ inline void whenModalAppears(QObject* owner, std::function<void(QWidget*)> act) 
             act(modal);
     });
     timer->start();
+}
+
+// The player types the whole path into the file dialog's name box.
+inline void typeFileName(QDialog* dialog, const QString& path) {
+    auto* nameBox = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(nameBox, nullptr);
+    nameBox->setText(path);
 }

@@ -86,13 +86,6 @@ class TextFilesTest : public WindowTest {
         whenModalAppears(window.get(), [](QWidget* modal) { fileDialogOf(modal)->reject(); });
     }
 
-    // The player types the whole path into the dialog's file name box.
-    static void typeFileName(QDialog* dialog, const QString& path) {
-        auto* nameBox = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        ASSERT_NE(nameBox, nullptr);
-        nameBox->setText(path);
-    }
-
     static QDialog* fileDialogOf(QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         EXPECT_NE(dialog, nullptr);
@@ -119,7 +112,6 @@ class TextFilesTest : public WindowTest {
 
     void save() { named<QToolButton>("保存")->click(); }
     void import() { named<QPushButton>("导入大底")->click(); }
-    std::string baseList() const { return window->text(TextBox::BaseList); }
 
     void setResult(const char* report) { window->setText(TextBox::Result, report); }
 
@@ -219,7 +211,7 @@ TEST_P(ImportEncodingTest, ImportedTextReplacesTheBaseListAndRuns) {
     EXPECT_FALSE(window->session().baseListStored);
 
     captioned("大底")->click();
-    named<QToolButton>("选号结果")->click();
+    run();
     EXPECT_EQ(window->session().results, (suoshui::NumberList{"123", "456", "789"}));
 }
 
@@ -268,7 +260,7 @@ TEST_P(FileButtonDuringRunTest, OpensNoDialog) {
         clickedDuringRun = window->session().runInProgress;
         named<QAbstractButton>(GetParam())->click();
     });
-    named<QToolButton>("选号结果")->click();
+    run();
     EXPECT_TRUE(clickedDuringRun);
     EXPECT_FALSE(dialogOpened);
 }

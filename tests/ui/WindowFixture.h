@@ -5,7 +5,9 @@
 #include <QAbstractButton>
 #include <QString>
 #include <memory>
+#include <string>
 
+#include "ButtonLookup.h"
 #include "ui/MainWindow.h"
 
 // A fresh main window per test, found through the names a test tool would use.
@@ -20,11 +22,7 @@ class WindowTest : public ::testing::Test {
 
     // The first button with this caption, as a player reads it on the screen.
     QAbstractButton* captioned(const char* caption) const {
-        for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-            if (button->text() == QString::fromUtf8(caption))
-                return button;
-        }
-        return nullptr;
+        return buttonCaptioned(*window, QString::fromUtf8(caption));
     }
 
     // The first button carrying the tag, in creation order.
@@ -35,6 +33,12 @@ class WindowTest : public ::testing::Test {
         }
         return nullptr;
     }
+
+    // The toolbar buttons a test clicks most, and the boxes it reads back.
+    void run() { named<QAbstractButton>("选号结果")->click(); }
+    void store() { named<QAbstractButton>("暂存结果")->click(); }
+    std::string result() const { return window->text(suoshui::TextBox::Result); }
+    std::string baseList() const { return window->text(suoshui::TextBox::BaseList); }
 
     std::unique_ptr<MainWindow> window;
 };

@@ -27,9 +27,6 @@ class WindowRunTest : public WindowTest {
         for (int tag : tags)
             tagged(tag)->click();
     }
-    void run() { named<QToolButton>("选号结果")->click(); }
-    std::string result() const { return window->text(TextBox::Result); }
-    std::string baseList() const { return window->text(TextBox::BaseList); }
 
     // The report the core writes for the same ticks over in-memory controls.
     static std::string coreReport(const std::vector<int>& tags, bool extraEnabled) {
@@ -113,10 +110,10 @@ TEST_F(WindowRunTest, ClickOnRunDuringARunIsIgnored) {
 TEST_F(WindowRunTest, FirstStoreReplacesTheHintAndLaterStoresAppend) {
     clickBoxes(kOneTwoThreeFourTicks);
     run();
-    named<QToolButton>("暂存结果")->click();
+    store();
     EXPECT_EQ(baseList(), "123 124 ");
     EXPECT_TRUE(window->session().baseListStored);
-    named<QToolButton>("暂存结果")->click();
+    store();
     EXPECT_EQ(baseList(), "123 124 123 124 ");
 }
 
@@ -124,13 +121,13 @@ TEST_F(WindowRunTest, FirstStoreKeepsNumbersThePlayerTyped) {
     window->setText(TextBox::BaseList, "555 ");
     clickBoxes(kOneTwoThreeFourTicks);
     run();
-    named<QToolButton>("暂存结果")->click();
+    store();
     EXPECT_EQ(baseList(), "555 123 124 ");
 }
 
 TEST_F(WindowRunTest, StoreWithoutAReportLeavesTheBaseList) {
     const std::string hint = baseList();
-    named<QToolButton>("暂存结果")->click();
+    store();
     EXPECT_EQ(baseList(), hint);
     EXPECT_FALSE(window->session().baseListStored);
 }

@@ -18,6 +18,7 @@
 #include <memory>
 #include <thread>
 
+#include "ButtonLookup.h"
 #include "monkey/ReportListing.h"
 #include "monkey/SurvivorCheck.h"
 #include "ui/MainWindow.h"
@@ -90,18 +91,10 @@ WindowMonkey::WindowMonkey(suoshui::ui::MainWindow& window, std::uint64_t seed)
         totalWeight_ += action.weight;
 }
 
-QAbstractButton* WindowMonkey::captioned(const QString& caption) const {
-    for (QAbstractButton* button : window_.findChildren<QAbstractButton*>()) {
-        if (button->text() == caption)
-            return button;
-    }
-    return nullptr;
-}
-
 template <typename Widget>
 void WindowMonkey::collectCaptioned(const QStringList& captions, std::vector<Widget*>& into) {
     for (const QString& caption : captions) {
-        if (auto* widget = qobject_cast<Widget*>(captioned(caption)))
+        if (auto* widget = qobject_cast<Widget*>(buttonCaptioned(window_, caption)))
             into.push_back(widget);
         else
             missing_ << caption;

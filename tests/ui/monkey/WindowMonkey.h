@@ -61,7 +61,6 @@ class WindowMonkey {
     };
 
     void findControls();
-    QAbstractButton* captioned(const QString& caption) const;
     template <typename Widget>
     void collectCaptioned(const QStringList& captions, std::vector<Widget*>& into);
 
