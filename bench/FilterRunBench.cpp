@@ -1,31 +1,24 @@
-// A whole filter run with its report, over the in-memory controls and all 1000 candidates.
+// A whole filter run with its report, over the in-memory window and all 1000 candidates.
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
-#include "engine/FilterRun.h"
-#include "features/WindowTable.h"
-#include "support/WindowControls.h"
+#include "run/FilterRun.h"
+#include "support/MemoryControls.h"
 
 namespace suoshui {
 namespace {
 
-void tickFirstBoxOfEveryGroup(testing::MemoryControls& controls) {
-    for (const auto& lines : {basicSummaryLines(), extendedSummaryLines()}) {
-        for (const SummaryLine& line : lines)
-            controls.tick(line.first);
-    }
-    controls.setChecked(Check::ExtraEnabled, true);
-}
-
 void runRepeatedly(benchmark::State& state, bool ticked) {
-    std::unique_ptr<testing::MemoryControls> controls = testing::makeWindowControls();
-    if (ticked)
-        tickFirstBoxOfEveryGroup(*controls);
+    testing::MemoryControls controls;
+    if (ticked) {
+        for (const auto* lines : {&basicSummaryLines(), &extendedSummaryLines()}) {
+            for (const SummaryLine& line : *lines)
+                controls.settings.boxes.setTicked(line.tags.first);
+        }
+        controls.settings.setChecked(Check::ExtraEnabled);
+    }
     Session session;
-    buildTagTable(*controls, session.tags);
     for (auto _ : state) {
-        runFilter(*controls, session);
+        runFilter(controls, session);
         benchmark::DoNotOptimize(session.results.data());
     }
 }

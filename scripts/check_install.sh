@@ -5,7 +5,6 @@
 set -euo pipefail
 
 app_id=io.github.suoshui.Suoshui
-version=2.90
 icon_sizes=(16 32 48 64 128 256)
 
 fail() {
@@ -18,6 +17,9 @@ build_dir=$1
 [ -f "$build_dir/cmake_install.cmake" ] || fail "$build_dir is not a configured CMake build directory"
 [ -x "$build_dir/src/app/suoshui" ] \
     || fail "$build_dir holds no built program: build it first (cmake --build $build_dir --target suoshui)"
+# The version the program must answer with is the project's, as the build was configured.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
+[ -n "$version" ] || fail "$build_dir/CMakeCache.txt names no project version"
 
 work_dir=$(mktemp -d)
 trap 'rm -rf "$work_dir"' EXIT

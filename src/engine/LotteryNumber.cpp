@@ -28,6 +28,20 @@ int unitsDigit(std::string_view number) {
     return digitAt(number, 2);
 }
 
+int numberValue(std::string_view number) {
+    return hundredsDigit(number) * 100 + tensDigit(number) * 10 + unitsDigit(number);
+}
+
+std::string numberText(int value) {
+    return {static_cast<char>('0' + value / 100 % 10), static_cast<char>('0' + value / 10 % 10),
+            static_cast<char>('0' + value % 10)};
+}
+
+bool isNumberText(std::string_view text) {
+    return text.size() == 3 &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 GroupKind groupKind(std::string_view number) {
     const int h = hundredsDigit(number);
     const int t = tensDigit(number);

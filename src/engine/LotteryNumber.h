@@ -2,8 +2,15 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace suoshui {
+
+// An ordered list of number texts (candidates or results).
+using NumberList = std::vector<std::string>;
+
+// There are a thousand numbers, 000 to 999; tables indexed by a number's value have this size.
+inline constexpr int kNumberCount = 1000;
 
 // Digit value of one character: '0'-'9' give their digit, every other byte gives 0.
 int digitValue(char c);
@@ -12,6 +19,15 @@ int digitValue(char c);
 int hundredsDigit(std::string_view number);
 int tensDigit(std::string_view number);
 int unitsDigit(std::string_view number);
+
+// The value 0-999 of a number text, from its first three characters read as digit values.
+int numberValue(std::string_view number);
+
+// The three-digit text of a value 0-999 ("027").
+std::string numberText(int value);
+
+// Exactly three ASCII digits.
+bool isNumberText(std::string_view text);
 
 enum class GroupKind { Triple, GroupThree, GroupSix };
 

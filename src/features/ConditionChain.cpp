@@ -1,8 +1,8 @@
 #include "features/ConditionChain.h"
 
-#include "engine/GroupMatcher.h"
 #include "features/ExtraStageTests.h"
 #include "features/FeatureText.h"
+#include "features/GroupMatcher.h"
 #include "features/GroupThreeTests.h"
 #include "features/SumFeatures.h"
 
@@ -21,10 +21,9 @@ PairFeature anyPairFeature(Feature feature) {
     }
 }
 
-bool passesStage(Controls& controls, const TagTable& tags, Stage stage,
-                 std::string_view candidate) {
-    for (const ConditionGroupDef* group : stageGroups(stage)) {
-        if (!passesGroup(controls, tags, *group, candidate))
+bool passesStage(const FilterSettings& settings, Stage stage, std::string_view candidate) {
+    for (const ConditionGroup* group : stageGroups(stage)) {
+        if (!passesGroup(settings, *group, candidate))
             return false;
     }
     return true;
@@ -32,42 +31,40 @@ bool passesStage(Controls& controls, const TagTable& tags, Stage stage,
 
 }  // namespace
 
-bool passesGroup(Controls& controls, const TagTable& tags, const ConditionGroupDef& group,
+bool passesGroup(const FilterSettings& settings, const ConditionGroup& group,
                  std::string_view candidate) {
-    const TagSpan span = group.tags;
     switch (group.test) {
-        case Test::MatchGroup:
-            // The digit and pair rules look inside the number itself: no copy needed.
-            if (group.feature == Feature::Candidate)
-                return matchGroup(controls, tags, span.first, span.last, candidate);
-            return matchGroup(controls, tags, span.first, span.last,
-                              featureText(group.feature, candidate));
-        case Test::PairDigitGroup:
-            return testPairDigitGroup(controls, tags, span, candidate);
-        case Test::SingleDigitGroup:
-            return testSingleDigitGroup(controls, tags, span, candidate);
-        case Test::GroupThreeTrait:
-            return testGroupThreeTrait(tags, span, candidate);
-        case Test::ExtraGroup:
-            return matchExtraGroup(controls, tags, span.first, span.last,
-                                   featureText(group.feature, candidate));
-        case Test::HighLowShape:
-            return testHighLowShape(controls, tags, span, candidate);
-        case Test::AnyPair:
-            return matchAnyPair(controls, tags, span.first, span.last, candidate,
-                                anyPairFeature(group.feature));
-        case Test::None:
+        case TestKind::General:
+            return matchGroup(settings, group, featureText(group.feature, candidate));
+        case TestKind::ExcludedDigits:
+        case TestKind::BankerDigits:
+        case TestKind::DigitPairs:
+            // These rules look inside the number itself.
+            return matchGroup(settings, group, candidate);
+        case TestKind::PairDigitGroup:
+            return testPairDigitGroup(settings, group, candidate);
+        case TestKind::SingleDigitGroup:
+            return testSingleDigitGroup(settings, group, candidate);
+        case TestKind::GroupThreeTrait:
+            return testGroupThreeTrait(settings.boxes, group.tags, candidate);
+        case TestKind::ExtraGroup:
+            return matchExtraGroup(settings, group.tags, featureText(group.feature, candidate));
+        case TestKind::HighLowShape:
+            return testHighLowShape(settings, group.tags, candidate);
+        case TestKind::AnyPair:
+            return matchAnyPair(settings, group.tags, candidate, anyPairFeature(group.feature));
+        case TestKind::None:
             break;
     }
     return true;
 }
 
-bool passesBasicStage(Controls& controls, const TagTable& tags, std::string_view candidate) {
-    return passesStage(controls, tags, Stage::Basic, candidate);
+bool passesBasicStage(const FilterSettings& settings, std::string_view candidate) {
+    return passesStage(settings, Stage::Basic, candidate);
 }
 
-bool passesExtraStage(Controls& controls, const TagTable& tags, std::string_view candidate) {
-    return passesStage(controls, tags, Stage::Extra, candidate);
+bool passesExtraStage(const FilterSettings& settings, std::string_view candidate) {
+    return passesStage(settings, Stage::Extra, candidate);
 }
 
 }  // namespace suoshui

@@ -5,54 +5,25 @@
 
 #include "engine/LotteryNumber.h"
 #include "features/HighLowShape.h"
+#include "features/TickedCaptions.h"
 
 namespace suoshui {
 
 namespace {
 
-// Passes with nothing ticked in first..last, or when `accepts` takes a ticked caption.
-template <typename Accepts>
-bool anyTickedAccepted(const TagTable& tags, int first, int last, Accepts accepts) {
-    bool anyTicked = false;
-    for (int tag = first; tag <= last; ++tag) {
-        if (!tags.ticked(tag))
-            continue;
-        if (accepts(tags.caption(tag)))
-            return true;
-        anyTicked = true;
-    }
-    return !anyTicked;
-}
-
-bool anyTicked(const TagTable& tags, TagSpan span) {
-    for (int tag = span.first; tag <= span.last; ++tag) {
-        if (tags.ticked(tag))
-            return true;
-    }
-    return false;
-}
-
-bool groupSelection(const Controls& controls) {
-    return controls.isChecked(Radio::Group) || controls.isChecked(Radio::GroupSix) ||
-           controls.isChecked(Radio::GroupThree);
+bool extraEnabled(const FilterSettings& settings) {
+    return settings.isChecked(Check::ExtraEnabled);
 }
 
 }  // namespace
 
-bool matchExtraGroup(Controls& controls, const TagTable& tags, int first, int last,
-                     std::string_view value) {
-    controls.processEvents();
-    if (!controls.isChecked(Check::ExtraEnabled))
-        return true;
-    return anyTickedAccepted(tags, first, last,
-                             [value](const std::string& caption) { return caption == value; });
+bool matchExtraGroup(const FilterSettings& settings, TagSpan span, std::string_view value) {
+    return !extraEnabled(settings) || noneTickedOrEqual(settings.boxes, span, value);
 }
 
-bool testHighLowShape(Controls& controls, const TagTable& tags, TagSpan shapes,
-                      std::string_view candidate) {
-    if (!controls.isChecked(Check::ExtraEnabled))
-        return true;
-    if (!anyTicked(tags, shapes) || groupSelection(controls))
+bool testHighLowShape(const FilterSettings& settings, TagSpan shapes, std::string_view candidate) {
+    if (!extraEnabled(settings) || !anyTicked(settings.boxes, shapes) ||
+        isGroupSelection(settings.numberType))
         return true;
     const int half = shapes.count() / 2;
     TagSpan ownShapes;
@@ -66,20 +37,17 @@ bool testHighLowShape(Controls& controls, const TagTable& tags, TagSpan shapes,
         case GroupKind::Triple:
             return true;
     }
-    const std::string shape = highLowShape(candidate);
-    return anyTickedAccepted(tags, ownShapes.first, ownShapes.last,
-                             [&shape](const std::string& caption) { return caption == shape; });
+    return noneTickedOrEqual(settings.boxes, ownShapes, highLowShape(candidate));
 }
 
-bool matchAnyPair(Controls& controls, const TagTable& tags, int first, int last,
-                  std::string_view candidate, PairFeature feature) {
-    controls.processEvents();
-    if (!controls.isChecked(Check::ExtraEnabled))
+bool matchAnyPair(const FilterSettings& settings, TagSpan span, std::string_view candidate,
+                  PairFeature feature) {
+    if (!extraEnabled(settings))
         return true;
     std::array<std::string, 3> values;
     for (std::size_t i = 0; i < values.size(); ++i)
         values[i] = decimalText(feature(candidate, kPairsInTryOrder[i]));
-    return anyTickedAccepted(tags, first, last, [&values](const std::string& caption) {
+    return noneTickedOrAccepted(settings.boxes, span, [&values](std::string_view caption) {
         return caption == values[0] || caption == values[1] || caption == values[2];
     });
 }

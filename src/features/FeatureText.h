@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "features/WindowTable.h"
+#include "features/ConditionTable.h"
 
 namespace suoshui {
 

@@ -4,28 +4,23 @@
 
 #include "engine/LotteryNumber.h"
 #include "features/GroupThreeFeatures.h"
+#include "features/TickedCaptions.h"
 
 namespace suoshui {
 
 namespace {
 
-bool tickedCaptionEquals(const TagTable& tags, TagSpan row, std::string_view value) {
-    for (int tag = row.first; tag <= row.last; ++tag) {
-        if (tags.ticked(tag) && tags.caption(tag) == value)
-            return true;
-    }
-    return false;
-}
-
 // Excluding, a ticked value rejects; including, only a ticked value passes.
-bool testDigitRow(Controls& controls, const TagTable& tags, TagSpan row, std::string_view candidate,
-                  Check include, std::string (*valueOf)(std::string_view)) {
-    controls.processEvents();
+bool testDigitRow(const FilterSettings& settings, const ConditionGroup& group,
+                  std::string_view candidate, std::string (*valueOf)(std::string_view)) {
     if (groupKind(candidate) == GroupKind::GroupSix)
         return true;
     const std::string value = valueOf(candidate);
-    const bool found = tickedCaptionEquals(tags, row, value);
-    return controls.isChecked(include) ? found : !found;
+    const bool found =
+        anyTickedCaption(settings.boxes, group.tags,
+                         [&value](std::string_view caption) { return caption == value; });
+    const bool include = group.include && settings.isChecked(*group.include);
+    return include ? found : !found;
 }
 
 std::string pairDigitTwice(std::string_view candidate) {
@@ -35,25 +30,25 @@ std::string pairDigitTwice(std::string_view candidate) {
 
 }  // namespace
 
-bool testPairDigitGroup(Controls& controls, const TagTable& tags, TagSpan row,
+bool testPairDigitGroup(const FilterSettings& settings, const ConditionGroup& group,
                         std::string_view candidate) {
-    return testDigitRow(controls, tags, row, candidate, Check::IncludePairDigit, pairDigitTwice);
+    return testDigitRow(settings, group, candidate, pairDigitTwice);
 }
 
-bool testSingleDigitGroup(Controls& controls, const TagTable& tags, TagSpan row,
+bool testSingleDigitGroup(const FilterSettings& settings, const ConditionGroup& group,
                           std::string_view candidate) {
-    return testDigitRow(controls, tags, row, candidate, Check::IncludeSingleDigit, singleDigit);
+    return testDigitRow(settings, group, candidate, singleDigit);
 }
 
-bool testGroupThreeTrait(const TagTable& tags, TagSpan traitBoxes, std::string_view candidate) {
+bool testGroupThreeTrait(const BoxStates& boxes, TagSpan traitBoxes, std::string_view candidate) {
     if (groupKind(candidate) != GroupKind::GroupThree)
         return true;
-    const bool firstTicked = tags.ticked(traitBoxes.first);
-    const bool lastTicked = tags.ticked(traitBoxes.last);
+    const bool firstTicked = boxes.ticked(traitBoxes.first);
+    const bool lastTicked = boxes.ticked(traitBoxes.last);
     if (firstTicked == lastTicked)
         return true;
     const int tickedTag = firstTicked ? traitBoxes.first : traitBoxes.last;
-    return groupThreeTrait(candidate) == tags.caption(tickedTag);
+    return groupThreeTrait(candidate) == boxes.caption(tickedTag);
 }
 
 }  // namespace suoshui

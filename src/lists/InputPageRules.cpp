@@ -2,13 +2,13 @@
 
 namespace suoshui {
 
-ShownPage pageOfMode(Radio mode) {
+ShownPage pageOfMode(GenerationMode mode) {
     switch (mode) {
-        case Radio::DigitSet:
+        case GenerationMode::DigitSet:
             return InputPage::DigitSequence;
-        case Radio::BankerDrag:
+        case GenerationMode::BankerDrag:
             return InputPage::BankerDrag;
-        case Radio::BaseList:
+        case GenerationMode::BaseList:
             return InputPage::BaseList;
         default:
             return std::nullopt;
@@ -19,16 +19,16 @@ ShownPage pageAfterRandomCount(bool ticked) {
     return ticked ? ShownPage(InputPage::Count) : std::nullopt;
 }
 
-ShownPage pageAfterExcludeSets(bool ticked, Radio mode) {
+ShownPage pageAfterExcludeSets(bool ticked, GenerationMode mode) {
     return ticked ? ShownPage(InputPage::Exclusion) : pageOfMode(mode);
 }
 
-bool modeMatchesPositionRows(Radio mode) {
-    return mode == Radio::DigitSet || mode == Radio::BankerDrag;
+bool modeMatchesPositionRows(GenerationMode mode) {
+    return mode == GenerationMode::DigitSet || mode == GenerationMode::BankerDrag;
 }
 
-bool modeDisablesBankerAndWaste(Radio mode) {
-    return mode == Radio::BankerDrag;
+bool modeDisablesBankerAndWaste(GenerationMode mode) {
+    return mode == GenerationMode::BankerDrag;
 }
 
 }  // namespace suoshui

@@ -13,7 +13,6 @@ namespace {
 
 // Numbers are 000-999, so a table indexed by value replaces every search in the output text
 // and keeps long pasted lists linear.
-constexpr int kNumberSlots = 1000;
 using Numbers = std::vector<std::uint16_t>;
 
 bool isDigit(char c) {
@@ -43,7 +42,7 @@ Numbers tokenise(std::string_view text) {
 }
 
 Numbers firstOccurrences(const Numbers& tokens) {
-    std::array<bool, kNumberSlots> seen{};
+    std::array<bool, kNumberCount> seen{};
     Numbers distinct;
     for (std::uint16_t n : tokens) {
         if (!seen[n])
@@ -56,7 +55,7 @@ Numbers firstOccurrences(const Numbers& tokens) {
 // A number that occurs again later is taken at its first occurrence, so the intersection is
 // every number seen at least twice, in order of first occurrence.
 Numbers repeatedNumbers(const Numbers& tokens) {
-    std::array<int, kNumberSlots> occurrences{};
+    std::array<int, kNumberCount> occurrences{};
     for (std::uint16_t n : tokens)
         occurrences[n] = std::min(occurrences[n] + 1, 2);
     Numbers repeated;
@@ -66,11 +65,6 @@ Numbers repeatedNumbers(const Numbers& tokens) {
         occurrences[n] = 0;
     }
     return repeated;
-}
-
-std::string numberText(std::uint16_t n) {
-    return {static_cast<char>('0' + n / 100), static_cast<char>('0' + n / 10 % 10),
-            static_cast<char>('0' + n % 10)};
 }
 
 std::string listText(const Numbers& numbers) {
@@ -87,11 +81,11 @@ std::string listText(const Numbers& numbers) {
 // in the output where that same set of digits was already expanded, so each set of digits is
 // expanded once, at its first member.
 std::string expandedText(const Numbers& numbers) {
-    std::array<bool, kNumberSlots> expanded{};
+    std::array<bool, kNumberCount> expanded{};
     std::string text;
     for (std::uint16_t n : numbers) {
         const std::string number = numberText(n);
-        const int formValue = std::stoi(groupForm(number));
+        const int formValue = numberValue(groupForm(number));
         if (expanded[formValue])
             continue;
         expanded[formValue] = true;
@@ -116,10 +110,14 @@ std::string normaliseNumberText(std::string_view text, bool intersect, bool grou
     return groupToDirect ? expandedText(numbers) : listText(numbers);
 }
 
-std::string normaliseNumberText(Controls& controls, std::string_view text) {
-    controls.processEvents();
-    return normaliseNumberText(text, controls.isChecked(Check::Intersect),
-                               controls.isChecked(Check::GroupToDirect));
+NumberSet numbersAnywhereIn(std::string_view text) {
+    NumberSet numbers;
+    for (std::size_t at = 0; at + 3 <= text.size(); ++at) {
+        const std::string_view three = text.substr(at, 3);
+        if (isNumberText(three))
+            numbers.add(three);
+    }
+    return numbers;
 }
 
 std::string expandGroupToDirect(std::string_view number) {

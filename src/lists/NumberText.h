@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/Controls.h"
+#include "engine/NumberSet.h"
 
 namespace suoshui {
 
@@ -13,8 +13,9 @@ namespace suoshui {
 // With `groupToDirect` each set of digits is then replaced, once, by its direct numbers.
 std::string normaliseNumberText(std::string_view text, bool intersect, bool groupToDirect);
 
-// The same, with the options "取 交 集" and "组选转直" as currently ticked.
-std::string normaliseNumberText(Controls& controls, std::string_view text);
+// Every number that occurs anywhere in the text as three consecutive ASCII digits, overlapping
+// ones included: "1234" holds 123 and 234. The "单式排除" box excludes these.
+NumberSet numbersAnywhereIn(std::string_view text);
 
 // All direct numbers with the digits of a number: "555" gives "555" (no blank), "122" gives
 // "212 221 122 ", "231" gives "123 132 213 231 312 321 ".

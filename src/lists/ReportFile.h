@@ -8,7 +8,8 @@
 namespace suoshui {
 
 // The program's version as it appears in the saved files and the start window.
-inline constexpr std::string_view kVersionText = " V2.90";
+// The number comes from the project version in the build files.
+inline constexpr std::string_view kVersionText = " V" SUOSHUI_VERSION;
 
 // A moment of local time, as the save reads the clock.
 struct LocalTime {

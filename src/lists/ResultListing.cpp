@@ -14,7 +14,7 @@ namespace {
 // How one "结果分类：" radio groups the numbers: the header label, every value in output
 // order, and the value of a number.
 struct Grouping {
-    Radio radio;
+    ResultGrouping grouping;
     std::string_view label;
     std::vector<std::string> values;
     std::function<std::string(std::string_view)> valueOf;
@@ -31,15 +31,15 @@ const std::vector<std::string> kTwoClassRatios = {"3:0", "2:1", "1:2", "0:3"};
 
 const std::vector<Grouping>& groupings() {
     static const std::vector<Grouping> table = {
-        {Radio::BySum, "和值", decimalValues(27),
+        {ResultGrouping::BySum, "和值", decimalValues(27),
          [](std::string_view n) { return std::to_string(digitSum(n)); }},
-        {Radio::BySumTail, "和尾", decimalValues(9),
+        {ResultGrouping::BySumTail, "和尾", decimalValues(9),
          [](std::string_view n) { return std::to_string(sumTail(n)); }},
-        {Radio::BySpan, "跨度", decimalValues(9),
+        {ResultGrouping::BySpan, "跨度", decimalValues(9),
          [](std::string_view n) { return std::to_string(span(n)); }},
-        {Radio::ByParity, "奇偶比为", kTwoClassRatios,
+        {ResultGrouping::ByParity, "奇偶比为", kTwoClassRatios,
          [](std::string_view n) { return parityRatio(n); }},
-        {Radio::BySizeRatio, "大小比为", kTwoClassRatios,
+        {ResultGrouping::BySizeRatio, "大小比为", kTwoClassRatios,
          [](std::string_view n) { return sizeRatio(n); }},
     };
     return table;
@@ -77,14 +77,12 @@ std::string groupedListing(const Grouping& grouping, const NumberList& results) 
 
 }  // namespace
 
-std::string resultListing(const Controls& controls, const NumberList& results) {
-    if (controls.isChecked(Radio::Flat))
-        return flatListing(results);
+std::string resultListing(ResultGrouping chosen, const NumberList& results) {
     for (const Grouping& grouping : groupings()) {
-        if (controls.isChecked(grouping.radio))
+        if (grouping.grouping == chosen)
             return groupedListing(grouping, results);
     }
-    return {};
+    return flatListing(results);
 }
 
 }  // namespace suoshui

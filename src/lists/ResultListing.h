@@ -2,13 +2,22 @@
 
 #include <string>
 
-#include "engine/Controls.h"
-#include "engine/Session.h"
+#include "engine/LotteryNumber.h"
 
 namespace suoshui {
 
-// The listing of the result numbers under the ticked "结果分类：" radio: one flat line, or
-// one block per value of the sum, sum tail, span, odd-even ratio or big-small ratio.
-std::string resultListing(const Controls& controls, const NumberList& results);
+// The "结果分类：" choice: how the result numbers are listed under the count line.
+enum class ResultGrouping {
+    Flat,         // "常 规": one line
+    BySum,        // "和 值"
+    BySumTail,    // "和 尾"
+    BySpan,       // "跨 度"
+    ByParity,     // "奇偶比"
+    BySizeRatio,  // "大小比"
+};
+
+// The listing of the result numbers: one flat line, or one block per value of the sum, sum
+// tail, span, odd-even ratio or big-small ratio.
+std::string resultListing(ResultGrouping grouping, const NumberList& results);
 
 }  // namespace suoshui

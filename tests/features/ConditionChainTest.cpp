@@ -2,25 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <stdexcept>
 #include <string>
 
+#include "engine/LotteryNumber.h"
+#include "features/ConditionCheck.h"
 #include "features/FeatureText.h"
-#include "support/WindowControls.h"
+#include "support/Settings.h"
 
 namespace suoshui {
 namespace {
 
-const ConditionGroupDef& groupOfOrder(int order) {
-    for (Stage stage : {Stage::Basic, Stage::Extra}) {
-        for (const ConditionGroupDef* group : stageGroups(stage)) {
-            if (group->order == order)
-                return *group;
-        }
-    }
-    throw std::runtime_error("no order " + std::to_string(order));
-}
+using testing::groupLabelled;
+using testing::groupOfOrder;
+using testing::tickCaptions;
 
 struct FeatureCase {
     const char* number;
@@ -43,89 +37,106 @@ TEST(ConditionChain, EachOrderTestsItsFeature) {
     }
 }
 
-std::string numberText(int value) {
-    std::string text = std::to_string(value);
-    return std::string(3 - text.size(), '0') + text;
-}
-
 class ConditionChainTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        controls = testing::makeWindowControls();
-        buildTagTable(*controls, tags);
-    }
-    int basicSurvivors() {
+    int survivors(bool (*stage)(const FilterSettings&, std::string_view)) const {
         int count = 0;
-        for (int value = 0; value < 1000; ++value)
-            count += passesBasicStage(*controls, tags, numberText(value)) ? 1 : 0;
+        for (int value = 0; value < kNumberCount; ++value)
+            count += stage(settings, numberText(value)) ? 1 : 0;
         return count;
     }
-    int extraSurvivors() {
-        int count = 0;
-        for (int value = 0; value < 1000; ++value)
-            count += passesExtraStage(*controls, tags, numberText(value)) ? 1 : 0;
-        return count;
-    }
+    int basicSurvivors() const { return survivors(passesBasicStage); }
+    int extraSurvivors() const { return survivors(passesExtraStage); }
 
-    std::unique_ptr<testing::MemoryControls> controls;
-    TagTable tags;
+    FilterSettings settings;
 };
 
 TEST_F(ConditionChainTest, NothingTickedLetsEverythingThrough) {
     EXPECT_EQ(basicSurvivors(), 1000);
-    controls->setChecked(Check::ExtraEnabled, true);
+    settings.setChecked(Check::ExtraEnabled);
     EXPECT_EQ(extraSurvivors(), 1000);
 }
 
 TEST_F(ConditionChainTest, GroupsCombine) {
-    controls->tick(1);               // 百位 "1"
-    controls->tick(57);              // 和值 "6"
+    tickCaptions(settings, groupLabelled("百位：").tags, {"1"});
+    tickCaptions(settings, groupLabelled("和值：").tags, {"6"});
     EXPECT_EQ(basicSurvivors(), 6);  // 105, 114, 123, 132, 141, 150
 }
 
-TEST_F(ConditionChainTest, FirstFailingGroupStops) {
-    controls->tick(1);  // 百位 "1"
-    const long before = controls->processEventsCount;
-    EXPECT_FALSE(passesBasicStage(*controls, tags, "234"));
-    EXPECT_EQ(controls->processEventsCount, before + 1);
-}
-
 TEST_F(ConditionChainTest, IncludeRowsWithNothingTickedRejectGroupThreeAndTriples) {
-    controls->setChecked(Check::IncludePairDigit, true);
+    settings.setChecked(Check::IncludePairDigit);
     EXPECT_EQ(basicSurvivors(), 720);
 }
 
 TEST_F(ConditionChainTest, ExtraBoxesChangeNothingWhileTheStageIsOff) {
-    for (int tag = 301; tag <= 530; tag += 7)
-        controls->tick(tag);
+    for (int tag = kExtraTags.first; tag <= kExtraTags.last; tag += 7)
+        settings.boxes.setTicked(tag);
     EXPECT_EQ(extraSurvivors(), 1000);
-    controls->setChecked(Check::ExtraEnabled, true);
+    settings.setChecked(Check::ExtraEnabled);
     EXPECT_LT(extraSurvivors(), 1000);
 }
 
 TEST_F(ConditionChainTest, UntestedGroupsChangeNothing) {
-    controls->setChecked(Check::ExtraEnabled, true);
-    for (int tag = 456; tag <= 491; tag += 3)
-        controls->tick(tag);
-    controls->tick(226);
-    controls->tick(313);
+    settings.setChecked(Check::ExtraEnabled);
+    for (const ConditionGroup* group : stageGroups(Stage::Untested))
+        settings.boxes.setTicked(group->tags.first);
+    settings.boxes.setTicked(226);  // the stray "4" of "连  号"
     EXPECT_EQ(basicSurvivors(), 1000);
     EXPECT_EQ(extraSurvivors(), 1000);
 }
 
 TEST_F(ConditionChainTest, BadCandidatesNeverCrash) {
-    controls->setChecked(Check::ExtraEnabled, true);
-    controls->tick(1);
-    controls->tick(177);
+    settings.setChecked(Check::ExtraEnabled);
+    settings.boxes.setTicked(groupLabelled("百位：").tags.first);
+    settings.boxes.setTicked(groupLabelled("排除二码：").tags.first);
     for (std::string_view candidate :
          {std::string_view(""), std::string_view("\0\0\0", 3), std::string_view("\xff\xfe\xfd"),
           std::string_view("１２３"), std::string_view("😀")}) {
-        passesBasicStage(*controls, tags, candidate);
-        passesExtraStage(*controls, tags, candidate);
+        passesBasicStage(settings, candidate);
+        passesExtraStage(settings, candidate);
     }
-    controls->tick(240);  // "废码" "0" searches the whole text
+    settings.boxes.tick(groupLabelled("百位：").tags, false);
+    tickCaptions(settings, groupLabelled("废码：").tags, {"0"});  // searches the whole text
     const std::string huge(50'000'000, '1');
-    EXPECT_TRUE(passesBasicStage(*controls, tags, huge));
+    EXPECT_TRUE(passesBasicStage(settings, huge));
+}
+
+// The judged numbers agree with the chain, group by group, whatever is ticked.
+TEST_F(ConditionChainTest, CheckAgreesWithTheChainForEveryNumber) {
+    settings.setChecked(Check::ExtraEnabled);
+    settings.setChecked(Check::IncludePairs);
+    for (const ConditionGroup* group : testedGroups())
+        settings.boxes.setTicked(group->tags.first + group->tags.count() / 2);
+    settings.boxes.tick(groupLabelled("百位：").tags);
+    const ConditionCheck check(settings);
+    for (int value = 0; value < kNumberCount; ++value) {
+        const std::string number = numberText(value);
+        const Verdict verdict = check.judge(value);
+        EXPECT_EQ(verdict.passesConditions(),
+                  passesBasicStage(settings, number) && passesExtraStage(settings, number))
+            << number;
+        for (const ConditionGroup* group : testedGroups())
+            EXPECT_EQ(verdict.rejectedBy(group->order), !passesGroup(settings, *group, number))
+                << number << " order " << group->order;
+    }
+}
+
+TEST_F(ConditionChainTest, VerdictNamesTypeSetsAndGroupsApart) {
+    settings.numberType = NumberType::GroupSix;
+    settings.setChecked(Check::ExcludeSets);
+    settings.excludeSets[0] = "0123";
+    tickCaptions(settings, groupLabelled("和值：").tags, {"6"});
+    const ConditionCheck check(settings);
+    const Verdict triple = check.judge(222);
+    EXPECT_FALSE(triple.typeFits);
+    EXPECT_TRUE(triple.setsExclude);
+    EXPECT_TRUE(triple.passesConditions());
+    const Verdict wrongSum = check.judge(456);
+    EXPECT_TRUE(wrongSum.typeFits);
+    EXPECT_FALSE(wrongSum.setsExclude);
+    EXPECT_EQ(wrongSum.rejectingGroups, std::uint64_t{1} << (groupLabelled("和值：").order - 1));
+    EXPECT_TRUE(check.judge(105).survives());
+    EXPECT_THROW(check.judge(1000), std::out_of_range);
 }
 
 }  // namespace

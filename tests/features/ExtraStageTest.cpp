@@ -2,101 +2,88 @@
 
 #include <gtest/gtest.h>
 
-#include "support/WindowControlsTest.h"
+#include "support/Settings.h"
 
 namespace suoshui {
 namespace {
 
-constexpr TagSpan kShapes{301, 312};
-constexpr TagSpan kConsecutivePosition{318, 320};
-constexpr TagSpan kAnyTail{492, 501};
-constexpr TagSpan kAnySum{512, 530};
+using testing::groupLabelled;
+using testing::tickCaptions;
 
-class ExtraStageTest : public testing::WindowControlsTest {
+class ExtraStageTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        WindowControlsTest::SetUp();
-        controls->setChecked(Check::ExtraEnabled, true);
-    }
+    void SetUp() override { settings.setChecked(Check::ExtraEnabled); }
     bool anyPair(TagSpan span, std::string_view n, PairFeature feature) {
-        return matchAnyPair(*controls, tags, span.first, span.last, n, feature);
+        return matchAnyPair(settings, span, n, feature);
     }
-    bool shape(std::string_view n) { return testHighLowShape(*controls, tags, kShapes, n); }
+    bool shape(std::string_view n) { return testHighLowShape(settings, shapes, n); }
     bool extra(TagSpan span, std::string_view value) {
-        return matchExtraGroup(*controls, tags, span.first, span.last, value);
+        return matchExtraGroup(settings, span, value);
     }
+    void retick(TagSpan span, std::string_view caption) {
+        settings.boxes.tick(span, false);
+        tickCaptions(settings, span, {caption});
+    }
+
+    FilterSettings settings;
+    const TagSpan shapes = groupLabelled("组六高低形态：").tags;
+    const TagSpan consecutivePosition = groupLabelled("连号定位：").tags;
+    const TagSpan anyTail = groupLabelled("任意合：").tags;
+    const TagSpan anySum = groupLabelled("任意位和：").tags;
 };
 
-TEST_F(ExtraStageTest, AnyPairSumTail) {
-    tickCaption(kAnyTail, "5");
-    EXPECT_TRUE(anyPair(kAnyTail, "123", pairSumTail));
-    controls->tick(492 + 5, false);
-    tickCaption(kAnyTail, "9");
-    EXPECT_FALSE(anyPair(kAnyTail, "123", pairSumTail));
-}
-
-TEST_F(ExtraStageTest, AnyPairSum) {
-    tickCaption(kAnySum, "16");
-    EXPECT_TRUE(anyPair(kAnySum, "907", pairSum));
-    controls->tick(512 + 16, false);
-    tickCaption(kAnySum, "18");
-    EXPECT_FALSE(anyPair(kAnySum, "907", pairSum));
+TEST_F(ExtraStageTest, AnyPairTriesTheThreePairs) {
+    retick(anyTail, "5");
+    EXPECT_TRUE(anyPair(anyTail, "123", pairSumTail));
+    retick(anyTail, "9");
+    EXPECT_FALSE(anyPair(anyTail, "123", pairSumTail));
+    retick(anySum, "16");
+    EXPECT_TRUE(anyPair(anySum, "907", pairSum));
+    retick(anySum, "18");
+    EXPECT_FALSE(anyPair(anySum, "907", pairSum));
 }
 
 TEST_F(ExtraStageTest, PlainGroupComparesTheValue) {
-    EXPECT_TRUE(extra(kConsecutivePosition, "lll"));
-    tickCaption(kConsecutivePosition, "百十");
-    EXPECT_FALSE(extra(kConsecutivePosition, "百个"));  // "112"
-    EXPECT_FALSE(extra(kConsecutivePosition, "lll"));   // "123"
-    EXPECT_TRUE(extra(kConsecutivePosition, "百十"));
+    EXPECT_TRUE(extra(consecutivePosition, "lll"));
+    tickCaptions(settings, consecutivePosition, {"百十"});
+    EXPECT_FALSE(extra(consecutivePosition, "百个"));  // "112"
+    EXPECT_FALSE(extra(consecutivePosition, "lll"));   // "123"
+    EXPECT_TRUE(extra(consecutivePosition, "百十"));
 }
 
 TEST_F(ExtraStageTest, HighLowShapeRestrictsOnlyItsOwnKind) {
-    tickCaption(kShapes, "高高低");
+    retick(shapes, "高高低");
     EXPECT_TRUE(shape("321"));  // "组六", no "组六" shape ticked
     EXPECT_TRUE(shape("331"));
     EXPECT_FALSE(shape("113"));
     EXPECT_TRUE(shape("777"));
-}
-
-TEST_F(ExtraStageTest, HighLowShapeOfGroupSix) {
-    tickCaption(kShapes, "高中低");
+    retick(shapes, "高中低");
     EXPECT_TRUE(shape("321"));
     EXPECT_TRUE(shape("331"));  // "组三", no "组三" shape ticked
-    controls->tick(301, false);
-    tickCaption(kShapes, "低中高");
+    retick(shapes, "低中高");
     EXPECT_FALSE(shape("321"));
-    controls->tick(301 + 5, false);
-    tickCaption(kShapes, "低低高");
+    retick(shapes, "低低高");
     EXPECT_FALSE(shape("331"));
 }
 
 TEST_F(ExtraStageTest, HighLowShapePassesUnderGroupSelections) {
-    tickCaption(kShapes, "低中高");
-    for (Radio type : {Radio::Group, Radio::GroupSix, Radio::GroupThree}) {
-        controls->select(type);
+    tickCaptions(settings, shapes, {"低中高"});
+    for (NumberType type : {NumberType::Group, NumberType::GroupSix, NumberType::GroupThree}) {
+        settings.numberType = type;
         EXPECT_TRUE(shape("321"));
     }
-    controls->select(Radio::DirectSix);
+    settings.numberType = NumberType::DirectSix;
     EXPECT_FALSE(shape("321"));
 }
 
 TEST_F(ExtraStageTest, EverythingPassesWhileTheExtraStageIsOff) {
-    controls->setChecked(Check::ExtraEnabled, false);
-    tickCaption(kShapes, "低中高");
-    tickCaption(kAnyTail, "9");
-    tickCaption(kConsecutivePosition, "百十");
+    settings.setChecked(Check::ExtraEnabled, false);
+    tickCaptions(settings, shapes, {"低中高"});
+    tickCaptions(settings, anyTail, {"9"});
+    tickCaptions(settings, consecutivePosition, {"百十"});
     EXPECT_TRUE(shape("321"));
-    EXPECT_TRUE(anyPair(kAnyTail, "123", pairSumTail));
-    EXPECT_TRUE(extra(kConsecutivePosition, "lll"));
-}
-
-TEST_F(ExtraStageTest, EventsProcessedByPlainAndAnyPairOnly) {
-    const long before = controls->processEventsCount;
-    extra(kConsecutivePosition, "lll");
-    anyPair(kAnyTail, "123", pairSumTail);
-    shape("123");
-    EXPECT_EQ(controls->processEventsCount, before + 2);
+    EXPECT_TRUE(anyPair(anyTail, "123", pairSumTail));
+    EXPECT_TRUE(extra(consecutivePosition, "lll"));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include "features/GroupThreeFeatures.h"
 #include "features/GroupThreeTests.h"
-#include "support/WindowControlsTest.h"
+#include "support/Settings.h"
 
 namespace suoshui {
 namespace {
@@ -33,44 +33,44 @@ TEST(GroupThreeFeatures, ShortOrBadInputIsSafe) {
     EXPECT_EQ(groupThreeTrait(std::string_view("\0\0\xff", 3)), "");
 }
 
-constexpr TagSpan kPairRow{260, 269};
-constexpr TagSpan kSingleRow{270, 279};
-constexpr TagSpan kTrait{316, 317};
+using testing::groupLabelled;
+using testing::tickCaptions;
 
-class GroupThreeTests : public testing::WindowControlsTest {
+class GroupThreeTests : public ::testing::Test {
   protected:
-    bool pairRow(std::string_view n) { return testPairDigitGroup(*controls, tags, kPairRow, n); }
-    bool singleRow(std::string_view n) {
-        return testSingleDigitGroup(*controls, tags, kSingleRow, n);
-    }
-    bool trait(std::string_view n) { return testGroupThreeTrait(tags, kTrait, n); }
+    bool pairRow(std::string_view n) { return testPairDigitGroup(settings, pairs, n); }
+    bool singleRow(std::string_view n) { return testSingleDigitGroup(settings, singles, n); }
+    bool trait(std::string_view n) { return testGroupThreeTrait(settings.boxes, traits, n); }
+
+    FilterSettings settings;
+    const ConditionGroup& pairs = groupLabelled("排除组三对码：");
+    const ConditionGroup& singles = groupLabelled("排除组三单码：");
+    const TagSpan traits = groupLabelled("组三特征：").tags;
 };
 
 TEST_F(GroupThreeTests, PairRowExcludesOrIncludes) {
-    tickCaption(kPairRow, "11");
+    tickCaptions(settings, pairs.tags, {"11"});
     EXPECT_FALSE(pairRow("112"));
-    controls->setChecked(Check::IncludePairDigit, true);
+    settings.setChecked(Check::IncludePairDigit);
     EXPECT_TRUE(pairRow("112"));
-}
-
-TEST_F(GroupThreeTests, PairRowWithAnotherPairTicked) {
-    tickCaption(kPairRow, "22");
-    EXPECT_TRUE(pairRow("112"));
-    controls->setChecked(Check::IncludePairDigit, true);
+    settings.boxes.tick(pairs.tags, false);
+    tickCaptions(settings, pairs.tags, {"22"});
     EXPECT_FALSE(pairRow("112"));
+    settings.setChecked(Check::IncludePairDigit, false);
+    EXPECT_TRUE(pairRow("112"));
 }
 
 TEST_F(GroupThreeTests, TripleBehavesAsDigitZero) {
-    tickCaption(kPairRow, "00");
+    tickCaptions(settings, pairs.tags, {"00"});
     EXPECT_FALSE(pairRow("555"));
-    controls->tick(260, false);
-    controls->setChecked(Check::IncludePairDigit, true);
+    settings.boxes.tick(pairs.tags, false);
+    settings.setChecked(Check::IncludePairDigit);
     EXPECT_FALSE(pairRow("555"));
 }
 
 TEST_F(GroupThreeTests, IncludeWithNothingTickedRejectsAllButGroupSix) {
-    controls->setChecked(Check::IncludePairDigit, true);
-    controls->setChecked(Check::IncludeSingleDigit, true);
+    settings.setChecked(Check::IncludePairDigit);
+    settings.setChecked(Check::IncludeSingleDigit);
     EXPECT_FALSE(pairRow("112"));
     EXPECT_FALSE(singleRow("555"));
     EXPECT_TRUE(pairRow("123"));
@@ -78,39 +78,31 @@ TEST_F(GroupThreeTests, IncludeWithNothingTickedRejectsAllButGroupSix) {
 }
 
 TEST_F(GroupThreeTests, SingleRow) {
-    tickCaption(kSingleRow, "2");
+    tickCaptions(settings, singles.tags, {"2"});
     EXPECT_FALSE(singleRow("112"));
     EXPECT_TRUE(singleRow("998"));
-    controls->setChecked(Check::IncludeSingleDigit, true);
+    settings.setChecked(Check::IncludeSingleDigit);
     EXPECT_TRUE(singleRow("211"));
     EXPECT_FALSE(singleRow("998"));
 }
 
 TEST_F(GroupThreeTests, GroupSixPassesWhateverIsTicked) {
-    for (int tag = 260; tag <= 279; ++tag)
-        controls->tick(tag);
-    controls->tick(316);
+    settings.boxes.tick(pairs.tags);
+    settings.boxes.tick(singles.tags);
+    settings.boxes.setTicked(traits.first);
     EXPECT_TRUE(pairRow("123"));
     EXPECT_TRUE(singleRow("123"));
     EXPECT_TRUE(trait("123"));
 }
 
-TEST_F(GroupThreeTests, RowTestsProcessEventsTraitDoesNot) {
-    const long before = controls->processEventsCount;
-    pairRow("123");
-    singleRow("123");
-    trait("112");
-    EXPECT_EQ(controls->processEventsCount, before + 2);
-}
-
 TEST_F(GroupThreeTests, TraitBoxes) {
-    controls->tick(316);  // "单号大"
+    tickCaptions(settings, traits, {"单号大"});
     EXPECT_TRUE(trait("112"));
     EXPECT_FALSE(trait("998"));
     EXPECT_TRUE(trait("555"));
-    controls->tick(317);  // both ticked: as if neither
+    tickCaptions(settings, traits, {"复号大"});  // both ticked: as if neither
     EXPECT_TRUE(trait("998"));
-    controls->tick(316, false);
+    settings.boxes.setTicked(traits.first, false);
     EXPECT_FALSE(trait("112"));
     EXPECT_TRUE(trait("998"));
 }

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "features/ConditionTable.h"
 #include "features/ConsecutiveFeatures.h"
 #include "features/FeatureText.h"
 #include "features/HighLowShape.h"
-#include "features/WindowTable.h"
 #include "support/AllNumbers.h"
 
 namespace suoshui {
@@ -27,7 +27,7 @@ std::map<std::string, int> tally(std::string (*feature)(std::string_view)) {
 
 // Features whose value always equals one caption of their group; the others may yield a text
 // that no caption carries ("lll", "平", the empty trait) or are tested on the number itself.
-bool alwaysOneCaption(const ConditionGroupDef& group) {
+bool alwaysOneCaption(const ConditionGroup& group) {
     switch (group.feature) {
         case Feature::None:
         case Feature::Candidate:
@@ -49,11 +49,11 @@ TEST(WholeSpace, EveryFeatureValueEqualsExactlyOneCaptionOfItsGroup) {
     const auto numbers = allNumbers();
     int groupsChecked = 0;
     for (Stage stage : {Stage::Basic, Stage::Extra}) {
-        for (const ConditionGroupDef* group : stageGroups(stage)) {
+        for (const ConditionGroup* group : stageGroups(stage)) {
             if (!alwaysOneCaption(*group))
                 continue;
             ++groupsChecked;
-            const WindowRow* row = rowOfTag(group->tags.first);
+            const ConditionRow* row = rowOfTag(group->tags.first);
             ASSERT_NE(row, nullptr);
             for (const std::string& number : numbers) {
                 const std::string value = featureText(group->feature, number);
@@ -95,7 +95,7 @@ TEST(WholeSpace, HighLowShapeCounts) {
 }
 
 TEST(WholeSpace, EveryHighLowShapeIsACaptionExceptFlat) {
-    const WindowRow* row = rowOfTag(301);
+    const ConditionRow* row = rowOfTag(301);
     ASSERT_NE(row, nullptr);
     std::set<std::string> captions;
     for (int tag = 301; tag <= 312; ++tag)

@@ -6,10 +6,10 @@ namespace suoshui {
 namespace {
 
 TEST(InputPageRulesTest, EachModeShowsItsPage) {
-    EXPECT_EQ(pageOfMode(Radio::Positional), std::nullopt);
-    EXPECT_EQ(pageOfMode(Radio::DigitSet), InputPage::DigitSequence);
-    EXPECT_EQ(pageOfMode(Radio::BankerDrag), InputPage::BankerDrag);
-    EXPECT_EQ(pageOfMode(Radio::BaseList), InputPage::BaseList);
+    EXPECT_EQ(pageOfMode(GenerationMode::Positional), std::nullopt);
+    EXPECT_EQ(pageOfMode(GenerationMode::DigitSet), InputPage::DigitSequence);
+    EXPECT_EQ(pageOfMode(GenerationMode::BankerDrag), InputPage::BankerDrag);
+    EXPECT_EQ(pageOfMode(GenerationMode::BaseList), InputPage::BaseList);
 }
 
 TEST(InputPageRulesTest, UntickedRandomCountHidesThePagesWhateverTheMode) {
@@ -18,7 +18,8 @@ TEST(InputPageRulesTest, UntickedRandomCountHidesThePagesWhateverTheMode) {
 }
 
 TEST(InputPageRulesTest, UntickedExcludeSetsBringsBackTheModesPage) {
-    for (Radio mode : {Radio::Positional, Radio::DigitSet, Radio::BankerDrag, Radio::BaseList}) {
+    for (GenerationMode mode : {GenerationMode::Positional, GenerationMode::DigitSet,
+                                GenerationMode::BankerDrag, GenerationMode::BaseList}) {
         EXPECT_EQ(pageAfterExcludeSets(true, mode), InputPage::Exclusion);
         EXPECT_EQ(pageAfterExcludeSets(false, mode), pageOfMode(mode));
     }

@@ -2,89 +2,56 @@
 
 #include <gtest/gtest.h>
 
-#include "support/MemoryControls.h"
+#include "lists/InputHints.h"
 
 namespace suoshui {
 namespace {
 
-class StoreResult : public ::testing::Test {
-  protected:
-    void store(const std::string& report) {
-        controls.setText(TextBox::Result, report);
-        storeResult(controls, session);
-    }
-    std::string baseList() const { return controls.text(TextBox::BaseList); }
-
-    testing::MemoryControls controls;
-    Session session;
-};
-
 const std::string kFlatReport =
     "符合条件的号码共有3注\r\n123 456 789 \r\n\r\n条件：百位：1 4 7 注意";
 
-TEST_F(StoreResult, FirstStoreReplacesTheHint) {
-    store(kFlatReport);
-    EXPECT_EQ(baseList(), "123 456 789 ");
-    EXPECT_TRUE(session.baseListStored);
+std::optional<std::string> store(std::string_view report, std::string_view baseList,
+                                 bool firstStore = false, bool intersect = false) {
+    return baseListAfterStore(report, baseList, firstStore, intersect, false);
 }
 
-TEST_F(StoreResult, LaterStoresAppend) {
-    store(kFlatReport);
-    store("符合条件的号码共有1注\r\n555 \r\n");
-    EXPECT_EQ(baseList(), "123 456 789 555 ");
+TEST(StoreResult, FirstStoreReplacesOnlyTheUntouchedHint) {
+    EXPECT_EQ(store(kFlatReport, kBaseListHint, true), "123 456 789 ");
+    EXPECT_EQ(store(kFlatReport, "111 222 ", true), "111 222 123 456 789 ");
+    EXPECT_EQ(store(kFlatReport, kBaseListHint, false),
+              std::string(kBaseListHint) + "123 456 789 ");
 }
 
-TEST_F(StoreResult, FirstStoreKeepsWhatThePlayerTyped) {
-    controls.setText(TextBox::BaseList, "111 222 ");
-    store(kFlatReport);
-    EXPECT_EQ(baseList(), "111 222 123 456 789 ");
+TEST(StoreResult, LaterStoresAppend) {
+    EXPECT_EQ(store("符合条件的号码共有1注\r\n555 \r\n", "123 456 789 "), "123 456 789 555 ");
 }
 
-TEST_F(StoreResult, IntersectionOfOneListingAppendsNothing) {
-    controls.setChecked(Check::Intersect, true);
-    controls.setText(TextBox::BaseList, "111 ");
-    store(kFlatReport);
-    EXPECT_EQ(baseList(), "111 ");
+TEST(StoreResult, IntersectionOfOneListingAppendsNothing) {
+    EXPECT_EQ(store(kFlatReport, "111 ", false, true), "111 ");
 }
 
-TEST_F(StoreResult, GroupedReportStoresOnlyTheFirstHeader) {
-    store("符合条件的号码共有200注\r\n和尾0的有100注\r\n190 280 \r\n和尾1的有100注\r\n");
-    EXPECT_EQ(baseList(), "100 ");
+TEST(StoreResult, GroupExpansionOfTheListing) {
+    EXPECT_EQ(baseListAfterStore("共1注\r\n112 ", "", false, false, true), "112 211 121  ");
 }
 
-TEST_F(StoreResult, EmptyResultStillClearsTheHint) {
-    store("符合条件的号码共有0注\r\n条件太苛刻了！这是火星人登陆地球的条件。");
-    EXPECT_EQ(baseList(), "");
-    EXPECT_TRUE(session.baseListStored);
+TEST(StoreResult, GroupedReportStoresOnlyTheFirstHeader) {
+    EXPECT_EQ(
+        store("符合条件的号码共有200注\r\n和尾0的有100注\r\n190 280 \r\n和尾1的有100注\r\n", ""),
+        "100 ");
 }
 
-TEST_F(StoreResult, EmptyPieceBetweenTwoMarksStillCounts) {
-    store("0注注123");
-    EXPECT_EQ(baseList(), "");
-    EXPECT_TRUE(session.baseListStored);
+TEST(StoreResult, EmptyResultStillClearsTheHint) {
+    EXPECT_EQ(store("符合条件的号码共有0注\r\n条件太苛刻了！这是火星人登陆地球的条件。",
+                    kBaseListHint, true),
+              "");
+    EXPECT_EQ(store("0注注123", kBaseListHint, true), "");
 }
 
-struct IgnoredReport {
-    const char* name;
-    std::string report;
-};
-
-class StoreResultIgnores : public StoreResult,
-                           public ::testing::WithParamInterface<IgnoredReport> {};
-
-TEST_P(StoreResultIgnores, LeavesTheBaseListAlone) {
-    store(GetParam().report);
-    EXPECT_EQ(baseList(), testing::kBaseListHint);
-    EXPECT_FALSE(session.baseListStored);
+TEST(StoreResult, ReportsWithoutAListingStoreNothing) {
+    // Half of the mark's bytes must not count as the mark.
+    for (const char* report : {"", "123 456 ", "共有3注", "\xE6\xB3 123 "})
+        EXPECT_EQ(store(report, kBaseListHint, true), std::nullopt) << report;
 }
-
-INSTANTIATE_TEST_SUITE_P(Reports, StoreResultIgnores,
-                         ::testing::Values(IgnoredReport{"Empty", ""},
-                                           IgnoredReport{"NoMark", "123 456 "},
-                                           IgnoredReport{"NothingAfterMark", "共有3注"},
-                                           // Half of the mark's bytes must not count as the mark.
-                                           IgnoredReport{"PartialMarkBytes", "\xE6\xB3 123 "}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace suoshui

@@ -1,108 +1,65 @@
 #include "support/MemoryControls.h"
 
-#include <initializer_list>
-
 namespace suoshui::testing {
 
 namespace {
 
-const std::initializer_list<Radio> kNumberTypes = {Radio::Direct,      Radio::DirectSix,
-                                                   Radio::DirectThree, Radio::Group,
-                                                   Radio::GroupSix,    Radio::GroupThree};
-const std::initializer_list<Radio> kModes = {Radio::Positional, Radio::DigitSet, Radio::BankerDrag,
-                                             Radio::BaseList};
-const std::initializer_list<Radio> kGroupings = {Radio::Flat,      Radio::BySum,
-                                                 Radio::BySumTail, Radio::BySpan,
-                                                 Radio::ByParity,  Radio::BySizeRatio};
-
-const std::initializer_list<Radio>& radioGroupOf(Radio radio) {
-    for (const auto* group : {&kNumberTypes, &kModes, &kGroupings}) {
-        for (Radio member : *group) {
-            if (member == radio)
-                return *group;
-        }
+// The field of the settings a digit box writes back into, as the window's box would show it.
+std::string* fieldOf(FilterSettings& settings, TextBox box) {
+    switch (box) {
+        case TextBox::DigitSequence:
+            return &settings.digitSequence;
+        case TextBox::Banker:
+            return &settings.banker;
+        case TextBox::Drag:
+            return &settings.drag;
+        case TextBox::ExcludeSet1:
+        case TextBox::ExcludeSet2:
+        case TextBox::ExcludeSet3:
+        case TextBox::ExcludeSet4:
+            return &settings.excludeSets[static_cast<std::size_t>(box) -
+                                         static_cast<std::size_t>(TextBox::ExcludeSet1)];
+        case TextBox::Result:
+            break;
     }
-    return kGroupings;
+    return nullptr;
 }
 
 }  // namespace
 
-MemoryControls::MemoryControls() {
-    select(Radio::Direct);
-    select(Radio::Positional);
-    select(Radio::Flat);
-    texts_[TextBox::DigitSequence] = kDigitSequenceHint;
-    texts_[TextBox::BaseList] = kBaseListHint;
-}
-
-MemoryBox& MemoryControls::addBox(int tag, std::string caption) {
-    MemoryBox& added = boxes_.emplace_back(tag, std::move(caption));
-    byTag_.try_emplace(tag, &added);
-    return added;
-}
-
-MemoryBox* MemoryControls::box(int tag) {
-    auto found = byTag_.find(tag);
-    return found == byTag_.end() ? nullptr : found->second;
-}
-
-void MemoryControls::tick(int tag, bool ticked) {
-    if (MemoryBox* found = box(tag))
-        found->setTicked(ticked);
-}
-
-ValueBoxView* MemoryControls::findTag(int tag) {
-    return box(tag);
-}
-
-bool MemoryControls::isChecked(Check check) const {
-    auto found = checks_.find(check);
-    return found != checks_.end() && found->second;
-}
-
-bool MemoryControls::isChecked(Radio radio) const {
-    auto found = radios_.find(radio);
-    return found != radios_.end() && found->second;
-}
-
-std::string MemoryControls::text(TextBox box) const {
-    auto found = texts_.find(box);
-    return found == texts_.end() ? std::string() : found->second;
+FilterSettings MemoryControls::readSettings() {
+    if (missingTag)
+        throw TagNotFound(kBasicTags.first);
+    return settings;
 }
 
 void MemoryControls::setText(TextBox box, const std::string& text) {
     texts_[box] = text;
+    if (std::string* field = fieldOf(settings, box))
+        *field = text;
+    // A box rewritten changes, as in the window; only the run's own reading ignores it.
+    ++changes_;
 }
 
-void MemoryControls::setResultFont(int points, bool bold) {
-    resultFontPoints = points;
-    resultFontBold = bold;
+std::string MemoryControls::text(TextBox box) const {
+    const auto found = texts_.find(box);
+    return found == texts_.end() ? std::string() : found->second;
 }
 
-void MemoryControls::setBusy(bool shown) {
-    busy = shown;
-    if (shown)
-        ++busyShownCount;
+void MemoryControls::letWindowBreathe() {
+    ++eventPasses;
+    if (onEventPass)
+        onEventPass();
 }
 
-void MemoryControls::processEvents() {
-    ++processEventsCount;
-    if (onProcessEvents)
-        onProcessEvents();
+void MemoryControls::runStarted() {
+    busy = true;
+    ++runsStarted;
 }
 
-void MemoryControls::setChecked(Check check, bool checked) {
-    checks_[check] = checked;
-}
-
-void MemoryControls::clearRadioGroupOf(Radio radio) {
-    for (Radio member : radioGroupOf(radio))
-        radios_[member] = false;
-}
-
-void MemoryControls::select(Radio radio) {
-    clearRadioGroupOf(radio);
-    radios_[radio] = true;
+void MemoryControls::change(const std::function<void(FilterSettings&)>& edit) {
+    edit(settings);
+    ++changes_;
 }
 
 }  // namespace suoshui::testing

@@ -1,80 +1,43 @@
 #pragma once
 
-#include <array>
-#include <deque>
 #include <functional>
 #include <map>
 #include <string>
 
-#include "engine/Controls.h"
+#include "run/Controls.h"
 
 namespace suoshui::testing {
 
-// A value box held in memory.
-class MemoryBox : public ValueBoxView {
-  public:
-    MemoryBox(int tag, std::string caption) : tag_(tag), caption_(std::move(caption)) {}
-    bool ticked() const override { return ticked_; }
-    void setTicked(bool ticked) override { ticked_ = ticked; }
-    const std::string& caption() const override { return caption_; }
-    int tag() const { return tag_; }
-
-  private:
-    int tag_;
-    std::string caption_;
-    bool ticked_ = false;
-};
-
-// In-memory controls for the core's tests, in the start state of the main window.
+// The window in memory: the settings a run reads, the texts it writes back, and what it told
+// the window. Every change a test makes through `change` counts as the player's.
 class MemoryControls : public Controls {
   public:
-    MemoryControls();
-
-    // Adds a tagged box at the end of the window order; a repeated tag keeps the first box.
-    MemoryBox& addBox(int tag, std::string caption);
-    MemoryBox* box(int tag);
-    void tick(int tag, bool ticked = true);
-
-    ValueBoxView* findTag(int tag) override;
-    bool isChecked(Check check) const override;
-    bool isChecked(Radio radio) const override;
-    std::string text(TextBox box) const override;
+    FilterSettings readSettings() override;
+    ResultGrouping resultGrouping() const override { return grouping; }
+    std::uint64_t changeCount() const override { return changes_; }
     void setText(TextBox box, const std::string& text) override;
-    int positionIndex() const override { return positionIndex_; }
-    int windowWidth() const override { return windowWidth_; }
-    void setResultFont(int points, bool bold) override;
-    void setBusy(bool busy) override;
-    void processEvents() override;
+    void letWindowBreathe() override;
+    void runStarted() override;
+    void runEnded() override { busy = false; }
 
-    // Setters for the tests. Selecting a radio unselects the others of its group.
-    void setChecked(Check check, bool checked);
-    void select(Radio radio);
-    void clearRadioGroupOf(Radio radio);
-    void setPositionIndex(int index) { positionIndex_ = index; }
-    void setWindowWidth(int width) { windowWidth_ = width; }
+    // The player changes the settings, as between two runs or during one.
+    void change(const std::function<void(FilterSettings&)>& edit);
+    std::string text(TextBox box) const;
 
+    FilterSettings settings;
+    ResultGrouping grouping = ResultGrouping::Flat;
     // Observations.
-    int resultFontPoints = 0;
-    bool resultFontBold = true;
     bool busy = false;
-    int busyShownCount = 0;
-    long processEventsCount = 0;
-    // Runs at every processEvents(), standing in for the player acting during long work.
-    std::function<void()> onProcessEvents;
+    int runsStarted = 0;
+    long eventPasses = 0;
+    // Runs at every event pass, standing in for the player acting during long work.
+    std::function<void()> onEventPass;
+    // Set to throw from the next reading of the settings, as a window missing a box would.
+    bool missingTag = false;
 
   private:
-    std::deque<MemoryBox> boxes_;
-    std::map<int, MemoryBox*> byTag_;
-    std::map<Check, bool> checks_;
-    std::map<Radio, bool> radios_;
     std::map<TextBox, std::string> texts_;
-    int positionIndex_ = 0;
-    int windowWidth_ = 800;
+    std::uint64_t changes_ = 0;
 };
-
-// The initial hint texts of the input boxes.
-inline constexpr const char* kBaseListHint =
-    "例如：  123  235  262  687  （只能用空格分开）\r\n也可以把号码直接粘贴在这里\r\n";
-inline constexpr const char* kDigitSequenceHint = "格式如：0245689      ";
 
 }  // namespace suoshui::testing

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "engine/Session.h"
+#include "run/Session.h"
 
 namespace suoshui {
 

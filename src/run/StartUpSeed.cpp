@@ -1,4 +1,4 @@
-#include "engine/StartUpSeed.h"
+#include "run/StartUpSeed.h"
 
 #include "engine/RandomSeed.h"
 

@@ -1,21 +1,15 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
-#include <vector>
 
-#include "engine/TagTable.h"
+#include "engine/LotteryNumber.h"
 
 namespace suoshui {
-
-// An ordered list of number texts (candidates or results).
-using NumberList = std::vector<std::string>;
 
 // What the program keeps while it runs, besides the controls themselves.
 struct Session {
     NumberList candidates;          // rebuilt by every filter run
     NumberList results;             // the last run's survivors, in acceptance order
-    TagTable tags;                  // built once when the main window is created
     bool baseListStored = false;    // set by the first store of a result into the base list
     bool runInProgress = false;     // a filter run is walking the candidates
     std::uint64_t seedCounter = 0;  // grows with every seeding of the random generator

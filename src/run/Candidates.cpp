@@ -1,4 +1,4 @@
-#include "engine/Candidates.h"
+#include "run/Candidates.h"
 
 #include <string>
 #include <string_view>
@@ -12,11 +12,9 @@ namespace {
 
 NumberList allNumbers() {
     NumberList numbers;
-    numbers.reserve(1000);
-    for (int n = 0; n < 1000; ++n) {
-        numbers.push_back({static_cast<char>('0' + n / 100), static_cast<char>('0' + n / 10 % 10),
-                           static_cast<char>('0' + n % 10)});
-    }
+    numbers.reserve(kNumberCount);
+    for (int value = 0; value < kNumberCount; ++value)
+        numbers.push_back(numberText(value));
     return numbers;
 }
 
@@ -66,12 +64,12 @@ bool acceptsBankerDrag(std::string_view number, std::string_view bankers, std::s
     return false;
 }
 
-NumberList bankerDragNumbers(Controls& controls) {
-    const std::string bankers = controls.text(TextBox::Banker);
-    const std::string drags = controls.text(TextBox::Drag);
+NumberList bankerDragNumbers(const FilterSettings& settings) {
+    const std::string& bankers = settings.banker;
+    const std::string& drags = settings.drag;
     if (bankers.empty() || drags.empty())
         return {};
-    const int positionIndex = controls.positionIndex();
+    const int positionIndex = settings.bankerPosition;
     NumberList accepted;
     for (const std::string& number : triplesOver(distinctCharacters(bankers + drags))) {
         if (acceptsBankerDrag(number, bankers, drags, positionIndex))
@@ -96,22 +94,25 @@ NumberList splitAtBlanks(std::string_view text) {
     return items;
 }
 
-NumberList baseListNumbers(Controls& controls) {
-    return splitAtBlanks(normaliseNumberText(controls, controls.text(TextBox::BaseList)));
+NumberList baseListNumbers(const FilterSettings& settings) {
+    return splitAtBlanks(normaliseNumberText(settings.baseList,
+                                             settings.isChecked(Check::Intersect),
+                                             settings.isChecked(Check::GroupToDirect)));
 }
 
 }  // namespace
 
-NumberList generateCandidates(Controls& controls) {
-    controls.processEvents();
-    if (controls.isChecked(Radio::Positional))
-        return allNumbers();
-    if (controls.isChecked(Radio::DigitSet))
-        return triplesOver(distinctCharacters(controls.text(TextBox::DigitSequence)));
-    if (controls.isChecked(Radio::BankerDrag))
-        return bankerDragNumbers(controls);
-    if (controls.isChecked(Radio::BaseList))
-        return baseListNumbers(controls);
+NumberList generateCandidates(const FilterSettings& settings) {
+    switch (settings.mode) {
+        case GenerationMode::Positional:
+            return allNumbers();
+        case GenerationMode::DigitSet:
+            return triplesOver(distinctCharacters(settings.digitSequence));
+        case GenerationMode::BankerDrag:
+            return bankerDragNumbers(settings);
+        case GenerationMode::BaseList:
+            return baseListNumbers(settings);
+    }
     return {};
 }
 

@@ -1,11 +1,10 @@
-#include "engine/Candidates.h"
+#include "run/Candidates.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "engine/LotteryNumber.h"
-#include "support/MemoryControls.h"
+#include "lists/InputHints.h"
 
 namespace suoshui {
 namespace {
@@ -13,24 +12,24 @@ namespace {
 class Candidates : public ::testing::Test {
   protected:
     NumberList digitSet(const std::string& digits) {
-        controls.select(Radio::DigitSet);
-        controls.setText(TextBox::DigitSequence, digits);
-        return generateCandidates(controls);
+        settings.mode = GenerationMode::DigitSet;
+        settings.digitSequence = digits;
+        return generateCandidates(settings);
     }
     NumberList bankerDrag(const std::string& bankers, const std::string& drags, int position) {
-        controls.select(Radio::BankerDrag);
-        controls.setText(TextBox::Banker, bankers);
-        controls.setText(TextBox::Drag, drags);
-        controls.setPositionIndex(position);
-        return generateCandidates(controls);
+        settings.mode = GenerationMode::BankerDrag;
+        settings.banker = bankers;
+        settings.drag = drags;
+        settings.bankerPosition = position;
+        return generateCandidates(settings);
     }
-    NumberList baseList(const std::string& text) {
-        controls.select(Radio::BaseList);
-        controls.setText(TextBox::BaseList, text);
-        return generateCandidates(controls);
+    NumberList baseList(std::string_view text) {
+        settings.mode = GenerationMode::BaseList;
+        settings.baseList = text;
+        return generateCandidates(settings);
     }
 
-    testing::MemoryControls controls;
+    FilterSettings settings;
 };
 
 bool contains(const NumberList& list, const std::string& number) {
@@ -38,17 +37,11 @@ bool contains(const NumberList& list, const std::string& number) {
 }
 
 TEST_F(Candidates, PositionalGivesTheWholeSpaceInOrder) {
-    const NumberList all = generateCandidates(controls);
+    const NumberList all = generateCandidates(settings);
     ASSERT_EQ(all.size(), 1000u);
     EXPECT_EQ(all.front(), "000");
     EXPECT_EQ(all[27], "027");
     EXPECT_EQ(all.back(), "999");
-    EXPECT_EQ(controls.processEventsCount, 1);
-}
-
-TEST_F(Candidates, NoModeGivesNothing) {
-    controls.clearRadioGroupOf(Radio::Positional);
-    EXPECT_TRUE(generateCandidates(controls).empty());
 }
 
 TEST_F(Candidates, DigitSetOverNormalisedDigits) {
@@ -87,19 +80,16 @@ TEST_F(Candidates, BankerInEachPlace) {
     EXPECT_EQ(bankerDrag("1", "23", 1).front(), "112");
 }
 
-TEST_F(Candidates, BankerDigitsAlsoInTheDrag) {
+TEST_F(Candidates, BankerDigitsAlsoInTheDragAndEmptyBoxes) {
     EXPECT_EQ(bankerDrag("12", "12", 0), (NumberList{"112", "121", "122", "211", "212", "221"}));
     EXPECT_TRUE(bankerDrag("0", "0", 0).empty());
-}
-
-TEST_F(Candidates, BankerDragNeedsBothBoxes) {
     EXPECT_TRUE(bankerDrag("", "23", 0).empty());
     EXPECT_TRUE(bankerDrag("1", "", 0).empty());
 }
 
 TEST_F(Candidates, BaseListSplitsAtSingleBlanks) {
     // Expanded, the text is "123 132 213 231 312 321  555 ".
-    controls.setChecked(Check::GroupToDirect, true);
+    settings.setChecked(Check::GroupToDirect);
     const NumberList items = baseList("123 555");
     ASSERT_EQ(items.size(), 8u);
     EXPECT_EQ(items[5], "321");
@@ -108,8 +98,8 @@ TEST_F(Candidates, BaseListSplitsAtSingleBlanks) {
 }
 
 TEST_F(Candidates, BaseListIsNormalisedWithTheOptions) {
-    EXPECT_EQ(baseList(testing::kBaseListHint), (NumberList{"123", "235", "262", "687"}));
-    controls.setChecked(Check::GroupToDirect, true);
+    EXPECT_EQ(baseList(kBaseListHint), (NumberList{"123", "235", "262", "687"}));
+    settings.setChecked(Check::GroupToDirect);
     EXPECT_EQ(baseList("555 122"), (NumberList{"555", "212", "221", "122", ""}));
     EXPECT_TRUE(baseList("").empty());
 }

@@ -1,0 +1,58 @@
+#include "features/ConditionCheck.h"
+
+#include "engine/GbkLength.h"
+#include "features/ConditionChain.h"
+
+namespace suoshui {
+
+namespace {
+
+bool allExclusionTextsShort(const FilterSettings& settings) {
+    bool allShort = gbkByteLength(settings.excludeSingles) <= 3;
+    for (const std::string& set : settings.excludeSets)
+        allShort = allShort && gbkByteLength(set) <= 3;
+    return allShort;
+}
+
+std::uint64_t rejectingGroups(const FilterSettings& settings, std::string_view number) {
+    std::uint64_t rejecting = 0;
+    for (const ConditionGroup* group : testedGroups()) {
+        if (!passesGroup(settings, *group, number))
+            rejecting |= std::uint64_t{1} << (group->order - 1);
+    }
+    return rejecting;
+}
+
+}  // namespace
+
+bool coversNumber(std::string_view digits, std::string_view number) {
+    if (number.size() < 3)
+        return false;
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (digits.find(number[i]) == std::string_view::npos)
+            return false;
+    }
+    return true;
+}
+
+bool excludedBySets(const FilterSettings& settings, std::string_view candidate) {
+    if (!settings.isChecked(Check::ExcludeSets) || allExclusionTextsShort(settings))
+        return false;
+    for (const std::string& set : settings.excludeSets) {
+        if (coversNumber(set, candidate))
+            return true;
+    }
+    return false;
+}
+
+ConditionCheck::ConditionCheck(const FilterSettings& settings) {
+    for (int value = 0; value < kNumberCount; ++value) {
+        const std::string number = numberText(value);
+        Verdict& verdict = verdicts_[static_cast<std::size_t>(value)];
+        verdict.typeFits = listsKind(settings.numberType, groupKind(number));
+        verdict.setsExclude = excludedBySets(settings, number);
+        verdict.rejectingGroups = rejectingGroups(settings, number);
+    }
+}
+
+}  // namespace suoshui

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <array>
+#include <bitset>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/NumberType.h"
+#include "features/ConditionTable.h"
+#include "features/Options.h"
+
+namespace suoshui {
+
+// The ticked state and caption of every tagged box: the value boxes 1-530 and the "全选"
+// toggles. Captions never change after the window is built, so copies share them.
+class BoxStates {
+  public:
+    using Captions = std::vector<std::string>;
+
+    // Nothing ticked; the captions of the condition table, the first box of a tag winning.
+    BoxStates();
+    // Nothing ticked, with the captions of a window's own boxes (indexed as `captionSlot`).
+    explicit BoxStates(std::shared_ptr<const Captions> captions);
+
+    bool ticked(int tag) const;
+    // Tags that no box carries are never ticked; setting them changes nothing.
+    void setTicked(int tag, bool ticked = true);
+    void tick(TagSpan span, bool ticked = true);
+    // Empty for a tag that no box carries.
+    const std::string& caption(int tag) const;
+
+    bool operator==(const BoxStates& other) const;
+
+    // The slot of a tag in the captions, -1 for a tag outside the tagged ranges.
+    static int slotOf(int tag);
+    static constexpr int kSlotCount = kExtraTags.last + 1 + kToggleTags.count();
+
+  private:
+    std::bitset<kSlotCount> ticked_;
+    std::shared_ptr<const Captions> captions_;
+};
+
+// Everything a filter run reads from the window, as one value: the boxes, the options, the
+// number type, the generation mode with its inputs, the exclusion page and the random count.
+// The window reads it in one call; tests build it directly.
+struct FilterSettings {
+    BoxStates boxes;
+    std::array<bool, kCheckCount> checks{};
+    NumberType numberType = NumberType::Direct;
+    GenerationMode mode = GenerationMode::Positional;
+    std::string digitSequence;  // "不定位"
+    std::string banker;         // "胆码"
+    std::string drag;           // "拖码"
+    int bankerPosition = 0;     // 0 "不定位", 1 "百  位", 2 "十  位", 3 "个  位"
+    std::string baseList;       // "大底", CR LF line ends
+    std::array<std::string, 4> excludeSets;  // "复式排除", in reading order
+    std::string excludeSingles;              // "单式排除"
+    std::string targetCount;                 // "选择注数："
+
+    bool isChecked(Check check) const { return checks[static_cast<std::size_t>(check)]; }
+    void setChecked(Check check, bool checked = true) {
+        checks[static_cast<std::size_t>(check)] = checked;
+    }
+    bool operator==(const FilterSettings&) const = default;
+};
+
+}  // namespace suoshui

@@ -1,0 +1,160 @@
+#include "run/FilterRun.h"
+
+#include <optional>
+#include <random>
+
+#include "engine/NumberSet.h"
+#include "engine/NumberType.h"
+#include "engine/RandomSeed.h"
+#include "features/ConditionCheck.h"
+#include "lists/ConditionSummary.h"
+#include "lists/NumberText.h"
+#include "run/Candidates.h"
+
+namespace suoshui {
+
+namespace {
+
+constexpr TextBox kExcludeSetBoxes[] = {TextBox::ExcludeSet1, TextBox::ExcludeSet2,
+                                        TextBox::ExcludeSet3, TextBox::ExcludeSet4};
+
+// The settings of a run as the player leaves them: read at the start, and again after an event
+// pass in which the player changed a control. What the walk derives from them (the judged
+// numbers, the single exclusions) is rebuilt from each new reading when first asked for.
+class RunSettings {
+  public:
+    explicit RunSettings(Controls& controls) : controls_(controls) { read(); }
+
+    const FilterSettings& settings() const { return settings_; }
+
+    const ConditionCheck& check() {
+        if (!check_)
+            check_.emplace(settings_);
+        return *check_;
+    }
+
+    const NumberSet& excludedSingles() {
+        if (!singles_)
+            singles_ = numbersAnywhereIn(settings_.excludeSingles);
+        return *singles_;
+    }
+
+    // Lets the window handle its events; a control changed meanwhile means a new reading.
+    void letWindowBreathe() {
+        controls_.letWindowBreathe();
+        if (controls_.changeCount() != readAtChange_)
+            read();
+    }
+
+    // The digit boxes keep only their distinct digits, ascending, in the window as here; the
+    // exclusion sets only while "排 除" is ticked.
+    void normaliseDigitBoxes() {
+        normalise(TextBox::DigitSequence, settings_.digitSequence);
+        normalise(TextBox::Banker, settings_.banker);
+        normalise(TextBox::Drag, settings_.drag);
+        if (settings_.isChecked(Check::ExcludeSets)) {
+            for (std::size_t i = 0; i < settings_.excludeSets.size(); ++i)
+                normalise(kExcludeSetBoxes[i], settings_.excludeSets[i]);
+        }
+        // These writes are the run's own, not the player's.
+        readAtChange_ = controls_.changeCount();
+    }
+
+  private:
+    void read() {
+        readAtChange_ = controls_.changeCount();
+        settings_ = controls_.readSettings();
+        check_.reset();
+        singles_.reset();
+    }
+
+    void normalise(TextBox box, std::string& text) {
+        text = normaliseDigitText(text);
+        controls_.setText(box, text);
+    }
+
+    Controls& controls_;
+    FilterSettings settings_;
+    std::uint64_t readAtChange_ = 0;
+    std::optional<ConditionCheck> check_;
+    std::optional<NumberSet> singles_;
+};
+
+// Only three-digit candidates are walked: the base list's empty items are skipped.
+void walkCandidates(RunSettings& live, Session& session) {
+    NumberSet seenGroups;
+    for (const std::string& candidate : session.candidates) {
+        live.letWindowBreathe();
+        if (!isNumberText(candidate))
+            continue;
+        const NumberType type = live.settings().numberType;
+        if (skipByNumberType(type, candidate, seenGroups))
+            continue;
+        const Verdict& verdict = live.check().judge(numberValue(candidate));
+        if (verdict.setsExclude || !verdict.passesConditions())
+            continue;
+        const std::string listed = isGroupSelection(type) ? groupForm(candidate) : candidate;
+        seenGroups.add(listed);
+        if (!live.excludedSingles().contains(listed))
+            session.results.push_back(listed);
+    }
+}
+
+// Removes numbers at random positions until at most the target count remain; the survivors
+// keep their relative order.
+void thinToTargetCount(std::string_view targetCount, Session& session) {
+    const long long target = leadingNumber(targetCount);
+    std::mt19937_64 generator(nextSeed(tickMilliseconds(), session.seedCounter));
+    NumberList& results = session.results;
+    while (static_cast<long long>(results.size()) > target) {
+        std::uniform_int_distribution<std::size_t> position(0, results.size() - 1);
+        results.erase(results.begin() + static_cast<std::ptrdiff_t>(position(generator)));
+    }
+}
+
+// Marks the run as in progress and tells the window so for as long as the walk lasts, also
+// when reading the settings fails half way.
+class RunGuard {
+  public:
+    RunGuard(Controls& controls, Session& session) : controls_(controls), session_(session) {
+        session_.runInProgress = true;
+        controls_.runStarted();
+    }
+    ~RunGuard() {
+        endWalk();
+        session_.runInProgress = false;
+    }
+    void endWalk() {
+        if (walking_)
+            controls_.runEnded();
+        walking_ = false;
+    }
+
+  private:
+    Controls& controls_;
+    Session& session_;
+    bool walking_ = true;
+};
+
+}  // namespace
+
+void runFilter(Controls& controls, Session& session) {
+    if (session.runInProgress)
+        return;
+    RunGuard guard(controls, session);
+    controls.setText(TextBox::Result, "");
+    RunSettings live(controls);
+    live.normaliseDigitBoxes();
+    session.results.clear();
+    live.letWindowBreathe();
+    session.candidates = generateCandidates(live.settings());
+    walkCandidates(live, session);
+    guard.endWalk();
+    const FilterSettings& settings = live.settings();
+    if (settings.isChecked(Check::RandomCount))
+        thinToTargetCount(settings.targetCount, session);
+    controls.setText(TextBox::Result,
+                     conditionSummaryText(settings, controls.resultGrouping(), session.results));
+}
+
+}  // namespace suoshui
