@@ -4,14 +4,11 @@
 
 #include <QCheckBox>
 #include <QFontMetrics>
-#include <QFrame>
 #include <QLabel>
-#include <map>
 
-#include "features/WindowTable.h"
 #include "ui/BoxFlow.h"
 #include "ui/ValueBox.h"
-#include "ui/WindowControls.h"
+#include "ui/WindowColours.h"
 #include "ui/WindowFonts.h"
 
 namespace suoshui::ui {
@@ -24,8 +21,6 @@ constexpr int kToggleHeight = 15;
 constexpr int kSingleCharBoxWidth = 31;
 constexpr int kSingleCharPitch = 33;
 constexpr int kLabelHeight = 13;
-const QColor kFrameFill(194, 228, 254);
-const QColor kFrameLine(150, 190, 232);
 
 QString qtText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -38,7 +33,7 @@ struct BoxSize {
 
 // One-character boxes stand 33 pixels apart; longer captions get boxes as wide as the longest
 // caption of their span, packed closer in the small digit frames.
-BoxSize boxSizeOf(const WindowRow& row, const TagSpan& span) {
+BoxSize boxSizeOf(const ConditionRow& row, const RowLayout& layout, const TagSpan& span) {
     const QFontMetrics metrics(songTi(12));
     int widest = 0;
     bool singleChars = true;
@@ -47,7 +42,7 @@ BoxSize boxSizeOf(const WindowRow& row, const TagSpan& span) {
         widest = std::max(widest, metrics.horizontalAdvance(caption));
         singleChars = singleChars && caption.size() == 1;
     }
-    if (row.container == Container::PairsFrame) {
+    if (layout.container == Container::PairsFrame) {
         const int width = std::max(widest + 6, 17);
         return {width, width + 2};
     }
@@ -56,67 +51,54 @@ BoxSize boxSizeOf(const WindowRow& row, const TagSpan& span) {
     return {widest + 8, widest + 10};
 }
 
+// Builds one row frame at a time into the parents, collecting what it makes.
 class RowBuilder {
   public:
-    RowBuilder(const ConditionRowParents& parents, WindowControls& controls,
-               std::vector<ValueBox*>& tagged)
-        : parents_(parents), controls_(controls), tagged_(tagged) {
-        hiddenPanel_ = new QFrame(parents.window);
-        hiddenPanel_->setObjectName(QStringLiteral("银选面板2"));
-        hiddenPanel_->setGeometry(containerPlace(Container::HiddenPanel));
-        hiddenPanel_->setEnabled(false);
-        hiddenPanel_->hide();
-    }
+    RowBuilder(const RowParents& parents, BuiltRows& built) : parents_(parents), built_(built) {}
 
-    void build(const WindowRow& row) {
-        QFrame* frame = makeFrame(row);
-        frames_[row.frame] = frame;
+    void build(const ConditionRow& row, const RowLayout& layout) {
+        QFrame* frame = makeFrame(layout);
+        built_.frames[row.name] = frame;
         std::vector<QRect> obstacles;
-        addLabels(row, frame, obstacles);
-        addInclude(row, frame, obstacles);
-        std::map<int, ValueBox*> boxes = makeBoxes(row, frame);
-        const std::vector<SelectAllToggle*> toggles = makeToggles(row, frame, obstacles);
-        placeBoxes(row, frame, boxes, obstacles);
-        addHoverHints(row, boxes);
-        if (!row.boxesVisible) {
-            for (auto& [tag, box] : boxes)
+        addLabels(layout, frame, obstacles);
+        addInclude(row, layout, frame, obstacles);
+        std::vector<ValueBox*> boxes = makeBoxes(row, frame);
+        makeToggles(row, layout, frame, obstacles);
+        placeBoxes(row, layout, frame, boxes, obstacles);
+        addHoverHints(layout, boxes);
+        if (!layout.boxesVisible) {
+            for (ValueBox* box : boxes)
                 box->hide();
         }
-        if (!row.shown && row.container == Container::RepeatRow)
+        if (!layout.shown && layout.container == Container::RepeatRow)
             frame->hide();
     }
 
-    QWidget* frameNamed(std::string_view name) const {
-        const auto found = frames_.find(name);
-        return found == frames_.end() ? nullptr : found->second;
-    }
-
   private:
-    QWidget* containerOf(const WindowRow& row) const {
-        switch (row.container) {
+    QWidget* containerOf(const RowLayout& layout) const {
+        switch (layout.container) {
             case Container::ConditionFrame:
                 return parents_.conditionFrame;
             case Container::ExtraPanel:
                 return parents_.extraPanel;
             case Container::HiddenPanel:
-                return hiddenPanel_;
+                return parents_.hiddenPanel;
             case Container::RepeatRow:
-                return parents_.window;
+                return parents_.repeatRowParent;
             case Container::PairsFrame:
-                return frameNamed(row.parentFrame);
+                return built_.frame(layout.parentFrame);
         }
-        return parents_.window;
+        return parents_.repeatRowParent;
     }
 
-    QFrame* makeFrame(const WindowRow& row) {
-        auto* frame = new QFrame(containerOf(row));
-        frame->setObjectName(qtText(row.frame));
-        frame->setGeometry(row.left, row.top, row.width, row.height);
+    QFrame* makeFrame(const RowLayout& layout) {
+        auto* frame = new QFrame(containerOf(layout));
+        frame->setObjectName(qtText(layout.name));
+        frame->setGeometry(layout.left, layout.top, layout.width, layout.height);
         frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
-        frame->setAutoFillBackground(true);
+        fillBackground(frame, kFrameFill);
         QPalette palette = frame->palette();
-        palette.setColor(QPalette::Window, kFrameFill);
-        palette.setColor(QPalette::Light, QColor(236, 246, 255));
+        palette.setColor(QPalette::Light, kFrameLight);
         palette.setColor(QPalette::Dark, kFrameLine);
         frame->setPalette(palette);
         return frame;
@@ -124,13 +106,13 @@ class RowBuilder {
 
     // Labels stacked closer than a line of the usual font ("连 号" over "形态") use a smaller
     // one and sit right below each other.
-    void addLabels(const WindowRow& row, QFrame* frame, std::vector<QRect>& obstacles) {
-        const bool stacked =
-            row.labels.size() > 1 && row.labels[1].top - row.labels[0].top < kLabelHeight + 1;
+    static void addLabels(const RowLayout& layout, QFrame* frame, std::vector<QRect>& obstacles) {
+        const auto& labels = layout.labels;
+        const bool stacked = labels.size() > 1 && labels[1].top - labels[0].top < kLabelHeight + 1;
         // Two stacked lines of the smaller font must still end inside the row's frame.
         const int height = stacked ? kLabelHeight - 2 : kLabelHeight;
         int lowestFree = 0;
-        for (const RowLabel& def : row.labels) {
+        for (const RowLabel& def : labels) {
             auto* label = new QLabel(qtText(def.text), frame);
             label->setFont(songTi(stacked ? 11 : 12, true));
             label->adjustSize();
@@ -142,129 +124,127 @@ class RowBuilder {
         }
     }
 
-    void addInclude(const WindowRow& row, QFrame* frame, std::vector<QRect>& obstacles) {
-        if (!row.include)
+    void addInclude(const ConditionRow& row, const RowLayout& layout, QFrame* frame,
+                    std::vector<QRect>& obstacles) {
+        if (!row.include || !layout.include)
             return;
         auto* include = new QCheckBox(QStringLiteral("包含"), frame);
         include->setFont(heiTi(12));
         include->adjustSize();
         // The group-three sub-frames are lower than a check box's usual height; it is made to
         // fit so that its box and caption are centred in the frame rather than cut at its edge.
-        const int room = row.height - row.include->top;
-        include->setGeometry(row.include->left, row.include->top, include->width(),
+        const int room = layout.height - layout.include->top;
+        include->setGeometry(layout.include->left, layout.include->top, include->width(),
                              std::min(include->height(), room));
-        controls_.checks[row.include->check] = include;
+        built_.includes[*row.include] = include;
         obstacles.push_back(include->geometry());
     }
 
-    std::map<int, ValueBox*> makeBoxes(const WindowRow& row, QFrame* frame) {
-        std::map<int, ValueBox*> boxes;
-        for (const TagSpan& span : row.spans) {
-            for (int tag = span.first; tag <= span.last; ++tag) {
-                const QString caption = qtText(row.captionOf(tag));
-                auto* box = new ValueBox(tag, caption, frame);
-                box->setObjectName(qtText(row.frame) + QStringLiteral(":") + QString::number(tag));
-                box->setAccessibleName(caption);
-                boxes[tag] = box;
-                tagged_.push_back(box);
-            }
+    std::vector<ValueBox*> makeBoxes(const ConditionRow& row, QFrame* frame) {
+        std::vector<ValueBox*> boxes;
+        for (int tag : row.tags()) {
+            const QString caption = qtText(row.captionOf(tag));
+            auto* box = new ValueBox(tag, caption, frame);
+            box->setObjectName(qtText(row.name) + QStringLiteral(":") + QString::number(tag));
+            box->setAccessibleName(caption);
+            boxes.push_back(box);
+            built_.boxes.add(box);
         }
         return boxes;
     }
 
     // The hover hint names the box by the label that heads its line ("组三特征" heads the last
     // line of "二  码"): the lowest label that starts no lower than the middle of the box's line.
-    static QString headingOf(const WindowRow& row, const ValueBox* box) {
-        if (row.labels.empty())
+    static QString headingOf(const RowLayout& layout, const ValueBox* box) {
+        if (layout.labels.empty())
             return {};
-        std::string_view heading = row.labels[0].text;
-        for (const RowLabel& label : row.labels) {
+        std::string_view heading = layout.labels[0].text;
+        for (const RowLabel& label : layout.labels) {
             if (label.top <= box->y() + BoxFlow::kLinePitch / 2)
                 heading = label.text;
         }
         return qtText(heading);
     }
 
-    static void addHoverHints(const WindowRow& row, const std::map<int, ValueBox*>& boxes) {
-        for (const auto& [tag, box] : boxes) {
-            const QString heading = headingOf(row, box);
+    static void addHoverHints(const RowLayout& layout, const std::vector<ValueBox*>& boxes) {
+        for (ValueBox* box : boxes) {
+            const QString heading = headingOf(layout, box);
             box->setToolTip(heading.isEmpty() ? box->text() : heading + "：" + box->text());
         }
     }
 
     // A toggle sits at the end of the first line, or of the display line that names it.
-    int toggleTop(const WindowRow& row, int tag) const {
+    static int toggleTop(const RowLayout& layout, int toggle) {
         int line = 0;
-        for (const DisplayLine& display : row.displayLines) {
-            if (display.selectAllTag == tag)
+        for (const DisplayLine& display : layout.displayLines) {
+            if (display.toggle == toggle)
                 return BoxFlow::kFirstLineTop + line * BoxFlow::kLinePitch;
             ++line;
         }
         return BoxFlow::kFirstLineTop;
     }
 
-    std::vector<SelectAllToggle*> makeToggles(const WindowRow& row, QFrame* frame,
-                                              std::vector<QRect>& obstacles) {
-        std::vector<SelectAllToggle*> toggles;
-        for (const SelectAllToggleDef& def : row.toggles) {
-            auto* toggle = new SelectAllToggle(def.tag, frame);
-            toggle->setObjectName(qtText(row.frame) + QStringLiteral(":") +
-                                  QString::number(def.tag));
-            toggle->setGeometry(kToggleLeft, toggleTop(row, def.tag), kToggleWidth, kToggleHeight);
+    void makeToggles(const ConditionRow& row, const RowLayout& layout, QFrame* frame,
+                     std::vector<QRect>& obstacles) {
+        for (std::size_t index = 0; index < row.toggles.size(); ++index) {
+            const int tag = row.toggles[index].tag;
+            auto* toggle = new SelectAllToggle(tag, frame);
+            toggle->setObjectName(qtText(row.name) + QStringLiteral(":") + QString::number(tag));
+            toggle->setGeometry(kToggleLeft, toggleTop(layout, static_cast<int>(index)),
+                                kToggleWidth, kToggleHeight);
             obstacles.push_back(toggle->geometry().adjusted(-2, 0, 0, 0));
-            toggles.push_back(toggle);
-            tagged_.push_back(toggle);
+            built_.boxes.add(toggle);
         }
-        return toggles;
     }
 
-    void placeBoxes(const WindowRow& row, QFrame* frame, const std::map<int, ValueBox*>& boxes,
-                    std::vector<QRect> obstacles) {
-        const bool subFrame = row.container == Container::PairsFrame;
-        BoxFlow flow(row.width - 3, std::move(obstacles));
+    static void placeBoxes(const ConditionRow& row, const RowLayout& layout, QFrame* frame,
+                           const std::vector<ValueBox*>& boxes, std::vector<QRect> obstacles) {
+        const bool subFrame = layout.container == Container::PairsFrame;
+        BoxFlow flow(layout.width - 3, std::move(obstacles));
         flow.startLine(BoxFlow::kFirstBoxLeft, subFrame ? 1 : BoxFlow::kFirstLineTop);
-        if (!row.displayLines.empty()) {
-            placeDisplayLines(row, frame, boxes, flow);
+        if (!layout.displayLines.empty()) {
+            placeDisplayLines(row, layout, frame, boxes, flow);
             return;
         }
+        std::size_t box = 0;
         for (std::size_t index = 0; index < row.spans.size(); ++index) {
             const TagSpan& span = row.spans[index];
-            if (placeOffsetBox(row, span, boxes, flow))
+            if (placeOffsetBox(layout, static_cast<int>(box), boxes, flow)) {
+                box += static_cast<std::size_t>(span.count());
                 continue;
-            if (index > 0 && index < row.labels.size())
-                startAfterLabel(frame, row.labels[index], flow);
-            const BoxSize size = boxSizeOf(row, span);
+            }
+            if (index > 0 && index < layout.labels.size())
+                startAfterLabel(layout.labels[index], flow);
+            const BoxSize size = boxSizeOf(row, layout, span);
             for (int tag = span.first; tag <= span.last; ++tag)
-                boxes.at(tag)->setGeometry(flow.place(size.width, size.advance));
+                boxes[box++]->setGeometry(flow.place(size.width, size.advance));
         }
     }
 
     // The stray box of "连  号" sits above the row, out of the player's sight.
-    bool placeOffsetBox(const WindowRow& row, const TagSpan& span,
-                        const std::map<int, ValueBox*>& boxes, const BoxFlow& flow) {
-        for (const OffsetBox& offset : row.offsetBoxes) {
-            if (span.contains(offset.tag)) {
-                boxes.at(offset.tag)
-                    ->setGeometry(flow.cursor().x(), offset.top, kSingleCharBoxWidth,
-                                  BoxFlow::kBoxHeight);
+    static bool placeOffsetBox(const RowLayout& layout, int box,
+                               const std::vector<ValueBox*>& boxes, const BoxFlow& flow) {
+        for (const OffsetBox& offset : layout.offsetBoxes) {
+            if (offset.box == box) {
+                boxes[static_cast<std::size_t>(box)]->setGeometry(
+                    flow.cursor().x(), offset.top, kSingleCharBoxWidth, BoxFlow::kBoxHeight);
                 return true;
             }
         }
         return false;
     }
 
-    void startAfterLabel(QFrame* frame, const RowLabel& label, BoxFlow& flow) {
+    static void startAfterLabel(const RowLabel& label, BoxFlow& flow) {
         const QFontMetrics metrics(songTi(12, true));
-        Q_UNUSED(frame);
         flow.startLine(label.left + metrics.horizontalAdvance(qtText(label.text)) + 6,
                        label.top - 1);
     }
 
-    void placeDisplayLines(const WindowRow& row, QFrame* frame,
-                           const std::map<int, ValueBox*>& boxes, BoxFlow& flow) {
-        const BoxSize size = boxSizeOf(row, row.spans.front());
+    static void placeDisplayLines(const ConditionRow& row, const RowLayout& layout, QFrame* frame,
+                                  const std::vector<ValueBox*>& boxes, BoxFlow& flow) {
+        const BoxSize size = boxSizeOf(row, layout, row.spans.front());
         int line = 0;
-        for (const DisplayLine& display : row.displayLines) {
+        for (const DisplayLine& display : layout.displayLines) {
             const int top = BoxFlow::kFirstLineTop + line * BoxFlow::kLinePitch;
             int left = BoxFlow::kFirstBoxLeft;
             if (!display.heading.empty()) {
@@ -275,37 +255,29 @@ class RowBuilder {
                 left += heading->width() + 6;
             }
             flow.startLine(left, top);
-            for (int tag : display.tags)
-                boxes.at(tag)->setGeometry(flow.place(size.width, size.advance));
+            for (int box : display.boxes)
+                boxes.at(static_cast<std::size_t>(box))
+                    ->setGeometry(flow.place(size.width, size.advance));
             ++line;
         }
     }
 
-    const ConditionRowParents& parents_;
-    WindowControls& controls_;
-    std::vector<ValueBox*>& tagged_;
-    QFrame* hiddenPanel_ = nullptr;
-    std::map<std::string_view, QFrame*> frames_;
+    const RowParents& parents_;
+    BuiltRows& built_;
 };
 
 }  // namespace
 
-QRect containerPlace(Container container) {
-    for (const ContainerFrame& frame : containerFrames()) {
-        if (frame.container == container)
-            return {frame.left, frame.top, frame.width, frame.height};
-    }
-    return {};
+QFrame* BuiltRows::frame(std::string_view name) const {
+    const auto found = frames.find(name);
+    return found == frames.end() ? nullptr : found->second;
 }
 
-ConditionRowsBuilt buildConditionRows(const ConditionRowParents& parents, WindowControls& controls,
-                                      std::vector<ValueBox*>& tagged) {
-    RowBuilder builder(parents, controls, tagged);
-    for (const WindowRow& row : windowRows())
-        builder.build(row);
-    ConditionRowsBuilt built;
-    built.bankerRow = builder.frameNamed("胆框参照");
-    built.parityRatioRow = builder.frameNamed("奇偶比框");
+BuiltRows buildConditionRows(const RowParents& parents) {
+    BuiltRows built;
+    RowBuilder builder(parents, built);
+    for (const ConditionRow& row : conditionRows())
+        builder.build(row, layoutOfRow(row.name));
     return built;
 }
 

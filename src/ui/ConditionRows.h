@@ -1,36 +1,36 @@
 #pragma once
 
-#include <QRect>
-#include <vector>
+#include <QFrame>
+#include <map>
+#include <string_view>
 
-#include "features/WindowTable.h"
+#include "features/ConditionTable.h"
+#include "ui/RowLayout.h"
+#include "ui/TaggedBoxes.h"
 
-class QWidget;
+class QCheckBox;
 
 namespace suoshui::ui {
 
-class ValueBox;
-struct WindowControls;
+// What building the rows leaves behind for the panel that holds them.
+struct BuiltRows {
+    TaggedBoxes boxes;                           // value boxes and toggles, in window order
+    std::map<Check, QCheckBox*> includes;        // the "包含" boxes
+    std::map<std::string_view, QFrame*> frames;  // every row frame by name
 
-// Where the rows of value boxes go.
-struct ConditionRowParents {
+    QFrame* frame(std::string_view name) const;
+};
+
+// Where the rows go: one parent per container; sub-frames go into the frame they name.
+struct RowParents {
     QWidget* conditionFrame;  // "条件框"
     QWidget* extraPanel;      // "银选面板"
-    QWidget* window;          // holds "银选面板2" and the "重复号" row
+    QWidget* hiddenPanel;     // "银选面板2"
+    QWidget* repeatRowParent;
 };
 
-// The row frames the window's layout measures.
-struct ConditionRowsBuilt {
-    QWidget* bankerRow = nullptr;       // "胆框参照": its width is the width of the frames
-    QWidget* parityRatioRow = nullptr;  // "奇偶比框": the end of the scroll range
-};
-
-// The place of a container of rows ("条件框", "银选面板", "银选面板2") in its parent.
-QRect containerPlace(Container container);
-
-// Builds every row of the window definition table: frames, labels, value boxes, "全选"
-// toggles and "包含" options. Appends the tagged buttons in window order to `tagged`.
-ConditionRowsBuilt buildConditionRows(const ConditionRowParents& parents, WindowControls& controls,
-                                      std::vector<ValueBox*>& tagged);
+// Builds every row of the condition table with its layout: frames, labels, value boxes, "全选"
+// toggles and "包含" boxes, in the window's control order.
+BuiltRows buildConditionRows(const RowParents& parents);
 
 }  // namespace suoshui::ui

@@ -4,7 +4,7 @@
 #include <QString>
 #include <exception>
 
-#include "engine/TagTable.h"
+#include "features/ConditionTable.h"
 
 namespace suoshui::ui {
 

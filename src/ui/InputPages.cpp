@@ -8,11 +8,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStackedWidget>
 #include <QValidator>
 
+#include "lists/InputHints.h"
+#include "ui/ChunkedText.h"
+#include "ui/LeftPressWatcher.h"
 #include "ui/LineEnds.h"
-#include "ui/WindowControls.h"
 #include "ui/WindowFonts.h"
 
 namespace suoshui::ui {
@@ -21,6 +22,13 @@ namespace {
 
 // The pages stand over the first three condition rows, whose height they have.
 constexpr int kPageHeight = 68;
+
+QString qtText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The hint after a run has kept only its digits.
+const QString kDigitSequenceHintDigits = QStringLiteral("0245689");
 
 // Limits what the player types without cutting a longer text the program puts in the box
 // itself (the hint of the digit sequence box is longer than the ten digits it takes).
@@ -59,48 +67,72 @@ QPlainTextEdit* addMultiLineBox(QWidget* page, const char* name, const QRect& ge
     return box;
 }
 
-QWidget* addPage(QStackedWidget* pages) {
-    auto* page = new QWidget(pages);
-    pages->addWidget(page);
-    return page;
+}  // namespace
+
+InputPages::InputPages(QWidget* parent) : QStackedWidget(parent) {
+    setObjectName(QStringLiteral("InputPages"));
+    setAccessibleName(QStringLiteral("选择夹"));
+    setGeometry(14, 128, 474, kPageHeight);
+    setAutoFillBackground(true);
+    // In the order of InputPage.
+    for (auto build : {&InputPages::buildDigitSequencePage, &InputPages::buildBankerDragPage,
+                       &InputPages::buildBaseListPage, &InputPages::buildCountPage,
+                       &InputPages::buildExclusionPage}) {
+        auto* page = new QWidget(this);
+        addWidget(page);
+        (this->*build)(page);
+    }
+    setCurrentIndex(0);
+    hide();
+    for (const auto& [box, edit] : lineBoxes_)
+        connect(edit, &QLineEdit::textChanged, this, &InputPages::changed);
+    for (const auto& [box, edit] : multiLineBoxes_) {
+        connect(edit, &QPlainTextEdit::textChanged, this, &InputPages::changed);
+        // Tab moves on instead of typing a tab, which the numbers never hold.
+        edit->setTabChangesFocus(true);
+    }
+    for (const auto& [check, box] : options_)
+        connect(box, &QCheckBox::toggled, this, &InputPages::changed);
+    connect(positionSelector_, &QComboBox::currentIndexChanged, this, &InputPages::changed);
+    connect(importButton_, &QPushButton::clicked, this, &InputPages::importClicked);
+    watchDigitSequenceBox();
 }
 
-void buildDigitSequencePage(QWidget* page, WindowControls& controls) {
+void InputPages::buildDigitSequencePage(QWidget* page) {
     addLabel(page, "输入你选择的数字序列（最多0~9十个是数字）", 8, 8);
     auto* box = new QLineEdit(page);
     box->setObjectName(QStringLiteral("DigitSequenceBox"));
     box->setGeometry(9, 34, 163, 20);
     box->setFont(songTi(14, true));
     box->setValidator(new TypedLengthValidator(10, box));
-    box->setText(QStringLiteral("格式如：0245689      "));
-    controls.lineBoxes[TextBox::DigitSequence] = box;
+    box->setText(qtText(kDigitSequenceHint));
+    lineBoxes_[InputBox::DigitSequence] = box;
 }
 
-void buildBankerDragPage(QWidget* page, WindowControls& controls) {
+void InputPages::buildBankerDragPage(QWidget* page) {
     addLabel(page, "胆码", 14, 8);
-    controls.lineBoxes[TextBox::Banker] = addLineBox(page, "BankerBox", {51, 6, 57, 19}, 3);
+    lineBoxes_[InputBox::Banker] = addLineBox(page, "BankerBox", {51, 6, 57, 19}, 3);
     addLabel(page, "位置", 146, 8);
-    auto* selector = new QComboBox(page);
-    selector->setObjectName(QStringLiteral("PositionSelector"));
-    selector->setGeometry(181, 6, 93, 20);
-    selector->setFont(songTi(12));
-    selector->addItems({QStringLiteral("不定位"), QStringLiteral("百  位"),
-                        QStringLiteral("十  位"), QStringLiteral("个  位")});
-    selector->setCurrentIndex(0);
-    controls.positionSelector = selector;
+    positionSelector_ = new QComboBox(page);
+    positionSelector_->setObjectName(QStringLiteral("PositionSelector"));
+    positionSelector_->setGeometry(181, 6, 93, 20);
+    positionSelector_->setFont(songTi(12));
+    positionSelector_->addItems({QStringLiteral("不定位"), QStringLiteral("百  位"),
+                                 QStringLiteral("十  位"), QStringLiteral("个  位")});
+    positionSelector_->setCurrentIndex(0);
     addLabel(page, "(胆码最多3个)", 282, 8);
     addLabel(page, "拖码", 14, 37);
-    controls.lineBoxes[TextBox::Drag] = addLineBox(page, "DragBox", {51, 35, 118, 19}, 9);
+    lineBoxes_[InputBox::Drag] = addLineBox(page, "DragBox", {51, 35, 118, 19}, 9);
     addLabel(page, "（拖码最多9个而且不能包含胆码）", 175, 37);
 }
 
-void buildBaseListPage(QWidget* page, WindowControls& controls) {
-    auto* import = new QPushButton(QStringLiteral("导入大底"), page);
-    import->setObjectName(QStringLiteral("导入大底"));
-    import->setGeometry(7, 5, 74, 22);
-    import->setFont(songTi(12));
-    import->setToolTip(QStringLiteral("提示：必须用空格或者“，”分隔，否则会出错！也可以直接粘贴"));
-    controls.importBaseList = import;
+void InputPages::buildBaseListPage(QWidget* page) {
+    importButton_ = new QPushButton(QStringLiteral("导入大底"), page);
+    importButton_->setObjectName(QStringLiteral("导入大底"));
+    importButton_->setGeometry(7, 5, 74, 22);
+    importButton_->setFont(songTi(12));
+    importButton_->setToolTip(
+        QStringLiteral("提示：必须用空格或者“，”分隔，否则会出错！也可以直接粘贴"));
     const std::pair<Check, const char*> options[] = {{Check::Intersect, "取 交 集"},
                                                      {Check::GroupToDirect, "组选转直"}};
     int top = 30;
@@ -110,19 +142,17 @@ void buildBaseListPage(QWidget* page, WindowControls& controls) {
         box->adjustSize();
         // The second option sits near the foot of the page; it ends where the page does.
         box->setGeometry(8, top, box->width(), std::min(box->height(), kPageHeight - top));
-        controls.checks[check] = box;
+        options_[check] = box;
         top += 18;
     }
     QPlainTextEdit* list = addMultiLineBox(page, "BaseListBox", {94, 3, 320, 62});
-    list->setPlainText(fromCrLf(QStringLiteral(
-        "例如：  123  235  262  687  （只能用空格分开）\r\n也可以把号码直接粘贴在这里\r\n")));
-    controls.multiLineBoxes[TextBox::BaseList] = list;
+    list->setPlainText(fromCrLf(qtText(kBaseListHint)));
+    multiLineBoxes_[InputBox::BaseList] = list;
 }
 
-void buildCountPage(QWidget* page, WindowControls& controls) {
+void InputPages::buildCountPage(QWidget* page) {
     addLabel(page, "选择注数：", 10, 8);
-    controls.lineBoxes[TextBox::TargetCount] =
-        addLineBox(page, "TargetCountBox", {85, 5, 67, 21}, 3);
+    lineBoxes_[InputBox::TargetCount] = addLineBox(page, "TargetCountBox", {85, 5, 67, 21}, 3);
     addLabel(page, "注", 156, 8);
     QLabel* note = addLabel(page,
                             "    提示：确定注数以后可以选择其它条件。也可先选条件，再定注数。"
@@ -132,40 +162,107 @@ void buildCountPage(QWidget* page, WindowControls& controls) {
     note->resize(460, 36);
 }
 
-void buildExclusionPage(QWidget* page, WindowControls& controls) {
+void InputPages::buildExclusionPage(QWidget* page) {
     addLabel(page, "复式排除", 6, 3);
     addLabel(page, "输入排除的复式，限4-7个数。", 62, 3);
-    const TextBox sets[] = {TextBox::ExcludeSet1, TextBox::ExcludeSet2, TextBox::ExcludeSet3,
-                            TextBox::ExcludeSet4};
+    const InputBox sets[] = {InputBox::ExcludeSet1, InputBox::ExcludeSet2, InputBox::ExcludeSet3,
+                             InputBox::ExcludeSet4};
     const QPoint places[] = {{6, 20}, {117, 20}, {6, 44}, {117, 44}};
     for (int index = 0; index < 4; ++index) {
         const QByteArray name = "ExcludeSetBox" + QByteArray::number(index + 1);
         QLineEdit* box = addLineBox(page, name.constData(), {places[index], QSize(93, 21)}, 7);
         box->setFont(songTi(14, true));
-        controls.lineBoxes[sets[index]] = box;
+        lineBoxes_[sets[index]] = box;
     }
     addLabel(page, "单式排除", 239, 3);
     addLabel(page, "放入需要排除的号码", 295, 3);
-    controls.multiLineBoxes[TextBox::ExcludeSingles] =
+    multiLineBoxes_[InputBox::ExcludeSingles] =
         addMultiLineBox(page, "ExcludeSinglesBox", {239, 21, 226, 44});
 }
 
-}  // namespace
+// A press on the box takes the hint away so the player can type at once, but never digits the
+// player typed.
+void InputPages::watchDigitSequenceBox() {
+    QLineEdit* box = lineBoxes_.at(InputBox::DigitSequence);
+    connect(box, &QLineEdit::textEdited, this, [this] { digitSequenceTyped_ = true; });
+    new LeftPressWatcher(box, [this, box] {
+        if (emptiesDigitSequenceOnPress())
+            box->clear();
+    });
+}
 
-void buildInputPages(QWidget* window, WindowControls& controls) {
-    auto* pages = new QStackedWidget(window);
-    pages->setObjectName(QStringLiteral("InputPages"));
-    pages->setAccessibleName(QStringLiteral("选择夹"));
-    pages->setGeometry(14, 128, 474, kPageHeight);
-    pages->setAutoFillBackground(true);
-    buildDigitSequencePage(addPage(pages), controls);
-    buildBankerDragPage(addPage(pages), controls);
-    buildBaseListPage(addPage(pages), controls);
-    buildCountPage(addPage(pages), controls);
-    buildExclusionPage(addPage(pages), controls);
-    pages->setCurrentIndex(0);
-    pages->hide();
-    controls.inputPages = pages;
+bool InputPages::emptiesDigitSequenceOnPress() const {
+    const QString text = lineBoxes_.at(InputBox::DigitSequence)->text();
+    return !digitSequenceTyped_ &&
+           (text == qtText(kDigitSequenceHint) || text == kDigitSequenceHintDigits);
+}
+
+std::string InputPages::text(InputBox box) const {
+    if (const auto line = lineBoxes_.find(box); line != lineBoxes_.end())
+        return line->second->text().toStdString();
+    if (const auto multi = multiLineBoxes_.find(box); multi != multiLineBoxes_.end())
+        return toCrLf(multi->second->toPlainText()).toStdString();
+    return {};
+}
+
+// A stored result lengthens a long base list: such texts go in piece by piece, so the window
+// keeps drawing while they are laid out.
+void InputPages::setText(InputBox box, const std::string& text) {
+    setText(box, QString::fromStdString(text));
+}
+
+void InputPages::setText(InputBox box, const QString& value) {
+    if (const auto line = lineBoxes_.find(box); line != lineBoxes_.end())
+        line->second->setText(value);
+    else if (const auto multi = multiLineBoxes_.find(box); multi != multiLineBoxes_.end())
+        putPlainText(multi->second, fromCrLf(value));
+}
+
+int InputPages::positionIndex() const {
+    return positionSelector_->currentIndex();
+}
+
+QCheckBox* InputPages::checkBox(Check check) const {
+    const auto found = options_.find(check);
+    return found == options_.end() ? nullptr : found->second;
+}
+
+QPlainTextEdit* InputPages::baseListBox() const {
+    return multiLineBoxes_.at(InputBox::BaseList);
+}
+
+void InputPages::showPage(ShownPage page) {
+    if (!page) {
+        hide();
+        return;
+    }
+    setCurrentIndex(static_cast<int>(*page));
+    show();
+}
+
+void InputPages::reset() {
+    for (InputBox box : {InputBox::ExcludeSet1, InputBox::ExcludeSet2, InputBox::ExcludeSet3,
+                         InputBox::ExcludeSet4, InputBox::ExcludeSingles, InputBox::TargetCount,
+                         InputBox::Banker, InputBox::Drag, InputBox::DigitSequence})
+        setText(box, QString());
+    digitSequenceTyped_ = false;
+    hide();
+}
+
+std::vector<QWidget*> InputPages::inputsInReadingOrder() const {
+    std::vector<QWidget*> inputs = {positionSelector_};
+    for (InputBox box : {InputBox::DigitSequence, InputBox::Banker, InputBox::Drag})
+        inputs.push_back(lineBoxes_.at(box));
+    inputs.push_back(importButton_);
+    for (Check check : {Check::Intersect, Check::GroupToDirect})
+        inputs.push_back(options_.at(check));
+    inputs.push_back(multiLineBoxes_.at(InputBox::BaseList));
+    inputs.push_back(lineBoxes_.at(InputBox::TargetCount));
+    for (InputBox box : {InputBox::ExcludeSet1, InputBox::ExcludeSet2, InputBox::ExcludeSet3,
+                         InputBox::ExcludeSet4})
+        inputs.push_back(lineBoxes_.at(box));
+    inputs.push_back(multiLineBoxes_.at(InputBox::ExcludeSingles));
+    return inputs;
 }
 
 }  // namespace suoshui::ui

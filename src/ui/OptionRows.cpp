@@ -5,116 +5,146 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "ui/WindowControls.h"
+#include "ui/WindowColours.h"
 #include "ui/WindowFonts.h"
 
 namespace suoshui::ui {
 
 namespace {
 
-struct RadioDef {
-    Radio radio;
-    const char* caption;
-};
+constexpr int kStripWidth = 497;
+constexpr int kStripHeight = 26;
 
-struct CheckDef {
-    Check check;
-    const char* caption;
-};
-
-// A strip of the window holding one line of options; its radios form one group.
-QWidget* makeOptionStrip(QWidget* window, const char* objectName, const QRect& geometry) {
-    auto* strip = new QWidget(window);
+// A strip holding one line of options; its radios form one group.
+QWidget* makeStrip(QWidget* parent, const char* objectName, int top) {
+    auto* strip = new QWidget(parent);
     strip->setObjectName(QString::fromUtf8(objectName));
-    strip->setGeometry(geometry);
-    strip->setAutoFillBackground(true);
-    QPalette palette = strip->palette();
-    palette.setColor(QPalette::Window, QColor(214, 236, 255));
-    strip->setPalette(palette);
+    strip->setGeometry(0, top, kStripWidth, kStripHeight);
+    fillBackground(strip, kStripFill);
     return strip;
 }
 
-QLabel* makeStripLabel(QWidget* strip, const char* text) {
-    auto* label = new QLabel(QString::fromUtf8(text), strip);
-    label->setFont(songTi(12, true));
-    return label;
-}
-
-QRadioButton* makeRadio(QWidget* parent, const RadioDef& def, WindowControls& controls) {
-    auto* radio = new QRadioButton(QString::fromUtf8(def.caption), parent);
-    radio->setFont(heiTi(12));
-    controls.radios[def.radio] = radio;
-    return radio;
-}
-
-QHBoxLayout* stripLayout(QWidget* strip) {
+QHBoxLayout* stripLayout(QWidget* strip, const char* label) {
     auto* layout = new QHBoxLayout(strip);
     layout->setContentsMargins(6, 0, 4, 0);
     layout->setSpacing(6);
+    auto* caption = new QLabel(QString::fromUtf8(label), strip);
+    caption->setFont(songTi(12, true));
+    layout->addWidget(caption);
     return layout;
+}
+
+template <typename Choice>
+QRadioButton* addRadio(QWidget* strip, QHBoxLayout* layout, std::map<Choice, QRadioButton*>& radios,
+                       Choice choice, const char* caption) {
+    auto* radio = new QRadioButton(QString::fromUtf8(caption), strip);
+    radio->setFont(heiTi(12));
+    layout->addWidget(radio);
+    radios[choice] = radio;
+    return radio;
+}
+
+template <typename Choice>
+Choice checkedOf(const std::map<Choice, QRadioButton*>& radios, Choice fallback) {
+    for (const auto& [choice, radio] : radios) {
+        if (radio->isChecked())
+            return choice;
+    }
+    return fallback;
 }
 
 }  // namespace
 
-void buildNumberTypeRow(QWidget* window, WindowControls& controls) {
-    static const RadioDef kTypes[] = {
-        {Radio::Direct, "直选号"}, {Radio::DirectSix, "组六直选"}, {Radio::DirectThree, "组三直选"},
-        {Radio::Group, "组选号"},  {Radio::GroupSix, "组六组选"},  {Radio::GroupThree, "组三组选"},
-    };
-    QWidget* strip = makeOptionStrip(window, "类型框", {14, 75, 497, 26});
-    QHBoxLayout* layout = stripLayout(strip);
-    layout->addWidget(makeStripLabel(strip, "类型："));
-    for (const RadioDef& def : kTypes)
-        layout->addWidget(makeRadio(strip, def, controls));
-    layout->addStretch();
-    controls.radios[Radio::Direct]->setChecked(true);
+OptionRows::OptionRows(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("OptionRows"));
+    setGeometry(14, 75, kStripWidth, 2 * kStripHeight + 1);
+    buildNumberTypeRow();
+    buildGenerationModeRow();
+    for (const auto& [type, radio] : types_)
+        connect(radio, &QRadioButton::toggled, this, &OptionRows::changed);
+    for (const auto& [mode, radio] : modes_) {
+        connect(radio, &QRadioButton::toggled, this, &OptionRows::changed);
+        connect(radio, &QRadioButton::clicked, this,
+                [this, mode = mode] { emit modeChosen(mode); });
+    }
+    for (const auto& [check, box] : options_) {
+        connect(box, &QCheckBox::toggled, this, &OptionRows::changed);
+        connect(box, &QCheckBox::clicked, this,
+                [this, check = check](bool ticked) { emit optionClicked(check, ticked); });
+    }
 }
 
-void buildGenerationModeRow(QWidget* window, WindowControls& controls) {
-    static const RadioDef kModes[] = {
-        {Radio::Positional, "定位"},
-        {Radio::DigitSet, "不定位"},
-        {Radio::BankerDrag, "胆拖"},
-        {Radio::BaseList, "大底"},
+void OptionRows::buildNumberTypeRow() {
+    QWidget* strip = makeStrip(this, "类型框", 0);
+    QHBoxLayout* layout = stripLayout(strip, "类型：");
+    const std::pair<NumberType, const char*> types[] = {
+        {NumberType::Direct, "直选号"},        {NumberType::DirectSix, "组六直选"},
+        {NumberType::DirectThree, "组三直选"}, {NumberType::Group, "组选号"},
+        {NumberType::GroupSix, "组六组选"},    {NumberType::GroupThree, "组三组选"},
     };
-    static const CheckDef kOptions[] = {
+    for (const auto& [type, caption] : types)
+        addRadio(strip, layout, types_, type, caption);
+    layout->addStretch();
+    types_.at(NumberType::Direct)->setChecked(true);
+}
+
+void OptionRows::buildGenerationModeRow() {
+    QWidget* strip = makeStrip(this, "方式框", kStripHeight + 1);
+    QHBoxLayout* layout = stripLayout(strip, "方式：");
+    // Four radios and three options only just fit the strip: closer spacing keeps the last
+    // captions whole.
+    layout->setSpacing(4);
+    const std::pair<GenerationMode, const char*> modes[] = {
+        {GenerationMode::Positional, "定位"},
+        {GenerationMode::DigitSet, "不定位"},
+        {GenerationMode::BankerDrag, "胆拖"},
+        {GenerationMode::BaseList, "大底"},
+    };
+    for (const auto& [mode, caption] : modes)
+        addRadio(strip, layout, modes_, mode, caption);
+    layout->addSpacing(4);
+    const std::pair<Check, const char*> options[] = {
         {Check::ExcludeSets, "排 除"},
         {Check::RandomCount, "条件随机"},
         {Check::ExtraEnabled, "启用银选"},
     };
-    QWidget* strip = makeOptionStrip(window, "方式框", {14, 102, 497, 26});
-    QHBoxLayout* layout = stripLayout(strip);
-    // Four radios and three options only just fit the strip: closer spacing keeps the last
-    // captions whole.
-    layout->setSpacing(4);
-    layout->addWidget(makeStripLabel(strip, "方式："));
-    for (const RadioDef& def : kModes)
-        layout->addWidget(makeRadio(strip, def, controls));
-    layout->addSpacing(4);
-    for (const CheckDef& def : kOptions) {
-        auto* check = new QCheckBox(QString::fromUtf8(def.caption), strip);
-        check->setFont(heiTi(12));
-        controls.checks[def.check] = check;
-        layout->addWidget(check);
+    for (const auto& [check, caption] : options) {
+        auto* box = new QCheckBox(QString::fromUtf8(caption), strip);
+        box->setFont(heiTi(12));
+        options_[check] = box;
+        layout->addWidget(box);
     }
     layout->addStretch();
-    controls.radios[Radio::Positional]->setChecked(true);
+    modes_.at(GenerationMode::Positional)->setChecked(true);
 }
 
-void buildResultGroupingBox(QWidget* window, WindowControls& controls) {
-    static const RadioDef kGroupings[] = {
-        {Radio::Flat, "常 规"},   {Radio::BySum, "和 值"},     {Radio::BySumTail, "和 尾"},
-        {Radio::BySpan, "跨 度"}, {Radio::ByParity, "奇偶比"}, {Radio::BySizeRatio, "大小比"},
-    };
-    QWidget* box = makeOptionStrip(window, "结果分类框", {517, 86, 245, 75});
-    makeStripLabel(box, "结果分类：")->move(8, 5);
-    int index = 0;
-    for (const RadioDef& def : kGroupings) {
-        QRadioButton* radio = makeRadio(box, def, controls);
-        radio->move(14 + (index % 3) * 76, 26 + (index / 3) * 22);
-        ++index;
-    }
-    controls.radios[Radio::Flat]->setChecked(true);
+NumberType OptionRows::numberType() const {
+    return checkedOf(types_, NumberType::Direct);
+}
+
+GenerationMode OptionRows::mode() const {
+    return checkedOf(modes_, GenerationMode::Positional);
+}
+
+QCheckBox* OptionRows::checkBox(Check check) const {
+    const auto found = options_.find(check);
+    return found == options_.end() ? nullptr : found->second;
+}
+
+std::vector<QWidget*> OptionRows::radiosInReadingOrder() const {
+    std::vector<QWidget*> radios;
+    for (const auto& [type, radio] : types_)
+        radios.push_back(radio);
+    for (const auto& [mode, radio] : modes_)
+        radios.push_back(radio);
+    return radios;
+}
+
+void OptionRows::reset() {
+    types_.at(NumberType::Direct)->setChecked(true);
+    modes_.at(GenerationMode::Positional)->setChecked(true);
+    for (const auto& [check, box] : options_)
+        box->setChecked(false);
 }
 
 }  // namespace suoshui::ui

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "engine/StartUpSeed.h"
+#include "run/StartUpSeed.h"
 #include "ui/LineEnds.h"
 #include "ui/MainWindow.h"
 #include "ui/ProductTexts.h"

@@ -1,14 +1,112 @@
 #include "ui/TopBar.h"
 
+#include <QKeySequence>
 #include <QMouseEvent>
+#include <QToolButton>
 #include <QWindow>
+
+#include "ui/ProductTexts.h"
+#include "ui/WindowFonts.h"
 
 namespace suoshui::ui {
 
-TopBar::TopBar(QWidget* parent) : QLabel(parent) {
+namespace {
+
+constexpr int kCaptionButtonsWidth = 96;
+constexpr int kCaptionButtonsMargin = 10;
+
+QToolButton* makeImageButton(QWidget* parent, const QString& name, const QString& picture,
+                             const QRect& geometry) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setAccessibleName(name);
+    button->setIcon(QIcon(picture));
+    button->setIconSize(geometry.size());
+    button->setGeometry(geometry);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+// The two actions a player repeats most have shortcuts, named in their tooltips.
+void giveShortcut(QToolButton* button, const QKeySequence& keys) {
+    button->setShortcut(keys);
+    button->setToolTip(QStringLiteral("%1 (%2)").arg(button->objectName(),
+                                                     keys.toString(QKeySequence::NativeText)));
+}
+
+}  // namespace
+
+TopBar::TopBar(QWidget* window) : QLabel(window) {
     setObjectName(QStringLiteral("顶边标题"));
     setPixmap(QPixmap(QStringLiteral(":/pictures/top_bar.jpg")));
     setScaledContents(true);
+    setGeometry(0, 0, window->width(), kHeight);
+    buildToolbar();
+    buildTitle();
+    buildCaptionButtons();
+}
+
+void TopBar::buildToolbar() {
+    const std::pair<const char*, const char*> tools[] = {
+        {"选号结果", ":/pictures/run.gif"},   {"保存", ":/pictures/save.gif"},
+        {"暂存结果", ":/pictures/store.gif"}, {"重置", ":/pictures/reset.gif"},
+        {"退出1", ":/pictures/exit.gif"},
+    };
+    const int lefts[] = {22, 89, 148, 219, 290};
+    for (int index = 0; index < 5; ++index) {
+        QToolButton* button =
+            makeImageButton(this, QString::fromUtf8(tools[index].first),
+                            QString::fromUtf8(tools[index].second), {lefts[index], 7, 46, 46});
+        connect(button, &QToolButton::clicked, this,
+                [this, index] { emit toolClicked(static_cast<Tool>(index)); });
+        tools_.push_back(button);
+    }
+    giveShortcut(tool(kRun), QKeySequence(Qt::CTRL | Qt::Key_R));
+    giveShortcut(tool(kSave), QKeySequence(QKeySequence::Save));
+    auto* captions =
+        new QLabel(QStringLiteral("选  号     保  存     暂  存     重  置      退  出"), this);
+    captions->setObjectName(QStringLiteral("工具栏标题"));
+    captions->setFont(songTiEvenBlanks(12));
+    captions->setStyleSheet(QStringLiteral("color: white;"));
+    captions->setGeometry(27, 56, 317, 14);
+}
+
+void TopBar::buildTitle() {
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("图形按钮4"));
+    icon->setPixmap(QPixmap(QStringLiteral(":/pictures/icon.png")));
+    icon->setGeometry(593, 32, 37, 31);
+    auto* title = new QLabel(productTitle() + QStringLiteral(" ") + shownVersion(), this);
+    title->setObjectName(QStringLiteral("标题栏"));
+    title->setFont(songTi(24, true));
+    title->setStyleSheet(QStringLiteral("color: white;"));
+    title->setGeometry(637, 38, 378, 30);
+}
+
+void TopBar::buildCaptionButtons() {
+    captionButtons_ = new QWidget(this);
+    captionButtons_->setObjectName(QStringLiteral("控制按钮框"));
+    captionButtons_->setGeometry(635, 3, kCaptionButtonsWidth, 24);
+    QWidget* window = parentWidget();
+    QToolButton* minimise =
+        makeImageButton(captionButtons_, QStringLiteral("最小化"),
+                        QStringLiteral(":/pictures/minimise.bmp"), {0, 0, 27, 24});
+    QToolButton* maximise =
+        makeImageButton(captionButtons_, QStringLiteral("最大化"),
+                        QStringLiteral(":/pictures/maximise.bmp"), {27, 0, 27, 24});
+    QToolButton* close = makeImageButton(captionButtons_, QStringLiteral("关闭"),
+                                         QStringLiteral(":/pictures/close.bmp"), {54, 0, 40, 24});
+    connect(minimise, &QToolButton::clicked, window, &QWidget::showMinimized);
+    connect(maximise, &QToolButton::clicked, window,
+            [window] { window->isMaximized() ? window->showNormal() : window->showMaximized(); });
+    connect(close, &QToolButton::clicked, window, &QWidget::close);
+}
+
+void TopBar::fitToWidth(int width) {
+    resize(width, kHeight);
+    captionButtons_->move(width - kCaptionButtonsWidth - kCaptionButtonsMargin,
+                          captionButtons_->y());
 }
 
 void TopBar::mousePressEvent(QMouseEvent* event) {

@@ -1,18 +1,42 @@
 #pragma once
 
 #include <QLabel>
+#include <vector>
+
+class QToolButton;
 
 namespace suoshui::ui {
 
-// The picture across the top of the frameless window. Holding the left button on it moves the
-// window, since the window has no platform caption to grab.
+// The picture across the top of the frameless window with the toolbar, the title and the
+// buttons that minimise, maximise and close the window. Holding the left button on it moves
+// the window, since the window has no platform caption to grab.
 class TopBar : public QLabel {
     Q_OBJECT
   public:
-    explicit TopBar(QWidget* parent);
+    static constexpr int kHeight = 76;
+
+    // The toolbar's buttons, in the order the bar shows them.
+    enum Tool { kRun, kSave, kStore, kReset, kExit };
+
+    explicit TopBar(QWidget* window);
+
+    QToolButton* tool(Tool tool) const { return tools_.at(static_cast<std::size_t>(tool)); }
+    // Spans the window's width, with the caption buttons at its right end.
+    void fitToWidth(int width);
+
+  signals:
+    void toolClicked(Tool tool);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    void buildToolbar();
+    void buildTitle();
+    void buildCaptionButtons();
+
+    std::vector<QToolButton*> tools_;
+    QWidget* captionButtons_ = nullptr;
 };
 
 }  // namespace suoshui::ui

@@ -2,21 +2,11 @@
 
 #include <QPainter>
 
-#include "features/WindowTable.h"
+#include "features/ConditionTable.h"
+#include "ui/WindowColours.h"
 #include "ui/WindowFonts.h"
 
 namespace suoshui::ui {
-
-namespace {
-
-const QColor kUntickedBackground(194, 228, 254);
-
-bool startsExcluded(int tag) {
-    return (tag >= 177 && tag <= 221) || (tag >= 240 && tag <= 249) || (tag >= 260 && tag <= 279) ||
-           tag == 1017;
-}
-
-}  // namespace
 
 LitColours includeScheme() {
     return {QColor(0, 0, 0), QColor(0, 255, 0)};
@@ -59,7 +49,7 @@ void ValueBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const bool lit = isChecked();
     const QRect area = rect().adjusted(0, 0, -1, -1);
-    painter.fillRect(rect(), lit ? lit_.background : kUntickedBackground);
+    painter.fillRect(rect(), lit ? lit_.background : kFrameFill);
     // A raised edge when unticked and a sunken one when ticked, as a toggle button shows.
     painter.setPen(lit ? QColor(90, 110, 140) : QColor(255, 255, 255));
     painter.drawLine(area.topLeft(), area.topRight());
@@ -76,7 +66,7 @@ SelectAllToggle::SelectAllToggle(int tag, QWidget* parent)
                QString::fromUtf8(kSelectAllCaption.data(),
                                  static_cast<qsizetype>(kSelectAllCaption.size())),
                parent) {
-    if (tag != 1017)
+    if (!startsExcluded(tag))
         setLitColours(toggleScheme());
 }
 

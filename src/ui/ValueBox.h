@@ -4,8 +4,6 @@
 #include <QColor>
 #include <string>
 
-#include "engine/Controls.h"
-
 namespace suoshui::ui {
 
 // Text and background of a box in its ticked state.
@@ -20,13 +18,12 @@ LitColours excludeScheme();
 // The lit look of the "全选" toggles that no option recolours.
 LitColours toggleScheme();
 
-// The colour scheme a value box starts with: the pairs, "废码" and group-three digit boxes start
-// as exclusions, every other box as inclusions.
+// The colour scheme a value box starts with: boxes whose ticks throw numbers out start in the
+// exclude colours, every other box in the include colours.
 LitColours startSchemeOfTag(int tag);
 
-// A tagged toggle of the condition rows. Its caption is cached as UTF-8 because the filter
-// compares it with feature texts for every candidate.
-class ValueBox : public QAbstractButton, public ValueBoxView {
+// A tagged toggle of the condition rows, with its caption as UTF-8 for the filter settings.
+class ValueBox : public QAbstractButton {
     Q_OBJECT
   public:
     ValueBox(int tag, const QString& caption, QWidget* parent);
@@ -35,9 +32,7 @@ class ValueBox : public QAbstractButton, public ValueBoxView {
     void setLitColours(const LitColours& colours);
     LitColours litColours() const { return lit_; }
 
-    bool ticked() const override { return isChecked(); }
-    void setTicked(bool ticked) override { setChecked(ticked); }
-    const std::string& caption() const override { return caption_; }
+    const std::string& caption() const { return caption_; }
 
     QSize sizeHint() const override;
 

@@ -1,9 +1,12 @@
-// The rows of value boxes, built from the window definition table.
+// The rows of value boxes, built from the condition table and its layout.
 #include <QCheckBox>
 #include <QFrame>
+#include <algorithm>
+#include <numeric>
 
 #include "WindowFixture.h"
-#include "features/WindowTable.h"
+#include "features/ConditionTable.h"
+#include "ui/RowLayout.h"
 #include "ui/ValueBox.h"
 
 namespace {
@@ -24,18 +27,36 @@ TEST_F(WindowTest, EveryTaggedControlOfTheTableIsAButtonWithItsCaption) {
     }
 }
 
-TEST_F(WindowTest, EveryValueTagIsFound) {
-    for (int tag = 1; tag <= 530; ++tag) {
-        if (tag > 279 && tag < 301)
+// The settings read from a fresh window: every tag with the table's caption, nothing ticked.
+TEST_F(WindowTest, SettingsReadFromTheWindowCarryTheTableCaptions) {
+    EXPECT_EQ(window->readSettings().boxes, suoshui::BoxStates());
+    EXPECT_EQ(tagged(280), nullptr);
+    EXPECT_EQ(tagged(1039), nullptr);
+}
+
+// Both halves of the table name the same rows, and a layout places each box of its row once.
+TEST(RowLayoutTest, EveryRowHasALayoutThatPlacesEachBoxOnce) {
+    EXPECT_EQ(suoshui::ui::rowLayouts().size(), suoshui::conditionRows().size());
+    for (const suoshui::ConditionRow& row : suoshui::conditionRows()) {
+        SCOPED_TRACE(std::string(row.name));
+        const suoshui::ui::RowLayout& layout = suoshui::ui::layoutOfRow(row.name);
+        EXPECT_EQ(layout.include.has_value(), row.include.has_value());
+        if (layout.displayLines.empty())
             continue;
-        ASSERT_NE(window->findTag(tag), nullptr) << tag;
+        std::vector<int> shown;
+        for (const suoshui::ui::DisplayLine& line : layout.displayLines) {
+            shown.insert(shown.end(), line.boxes.begin(), line.boxes.end());
+            EXPECT_LT(line.toggle, static_cast<int>(row.toggles.size()));
+        }
+        std::sort(shown.begin(), shown.end());
+        std::vector<int> places(row.tags().size());
+        std::iota(places.begin(), places.end(), 0);
+        EXPECT_EQ(shown, places);
     }
-    EXPECT_EQ(window->findTag(280), nullptr);
-    EXPECT_EQ(window->findTag(1039), nullptr);
 }
 
 TEST_F(WindowTest, TagTwoTwoSixFindsTheStrayFourAboveTheConsecutiveRow) {
-    auto* box = dynamic_cast<ValueBox*>(window->findTag(226));
+    auto* box = qobject_cast<ValueBox*>(tagged(226));
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->caption(), "4");
     EXPECT_EQ(box->parentWidget()->objectName(), QStringLiteral("外形框46"));
@@ -83,9 +104,9 @@ TEST_F(WindowTest, BoxesStartWithTheirColourScheme) {
 TEST_F(WindowTest, ClickingABoxTicksIt) {
     QAbstractButton* box = tagged(55);
     box->click();
-    EXPECT_TRUE(window->findTag(55)->ticked());
+    EXPECT_TRUE(window->readSettings().boxes.ticked(55));
     box->click();
-    EXPECT_FALSE(window->findTag(55)->ticked());
+    EXPECT_FALSE(window->readSettings().boxes.ticked(55));
 }
 
 TEST_F(WindowTest, IncludeOptionsAreChildrenOfTheirFrames) {
@@ -99,7 +120,7 @@ TEST_F(WindowTest, IncludeOptionsAreChildrenOfTheirFrames) {
         EXPECT_EQ(include->text(), QStringLiteral("包含"));
     }
     captioned("包含")->click();
-    EXPECT_TRUE(window->isChecked(suoshui::Check::IncludePairs));
+    EXPECT_TRUE(window->readSettings().isChecked(suoshui::Check::IncludePairs));
 }
 
 TEST_F(WindowTest, RowsSitInsideTheirContainers) {
@@ -111,16 +132,16 @@ TEST_F(WindowTest, RowsSitInsideTheirContainers) {
 
 // Boxes that the player sees must not cover each other or leave their frame.
 TEST_F(WindowTest, VisibleBoxesOfARowDoNotOverlap) {
-    for (const suoshui::WindowRow& row : suoshui::windowRows()) {
-        auto* frame = named<QFrame>(std::string(row.frame).c_str());
+    for (const suoshui::ui::RowLayout& row : suoshui::ui::rowLayouts()) {
+        auto* frame = named<QFrame>(std::string(row.name).c_str());
         ASSERT_NE(frame, nullptr);
         std::vector<QRect> places;
         for (ValueBox* box : frame->findChildren<ValueBox*>(Qt::FindDirectChildrenOnly)) {
             if (box->y() < 0)
                 continue;
             for (const QRect& other : places)
-                EXPECT_FALSE(box->geometry().intersects(other)) << row.frame << " " << box->tag();
-            EXPECT_LE(box->geometry().right(), row.width) << row.frame << " " << box->tag();
+                EXPECT_FALSE(box->geometry().intersects(other)) << row.name << " " << box->tag();
+            EXPECT_LE(box->geometry().right(), row.width) << row.name << " " << box->tag();
             places.push_back(box->geometry());
         }
     }

@@ -14,8 +14,7 @@
 #include <stdexcept>
 
 #include "WindowFixture.h"
-#include "engine/TagTable.h"
-#include "features/WindowTable.h"
+#include "features/ConditionTable.h"
 #include "ui/HandlerGuard.h"
 #include "ui/ValueBox.h"
 
@@ -37,18 +36,6 @@ TEST_F(WindowTest, FileDialogStartsInTheProgramsFolder) {
               QDir(QCoreApplication::applicationDirPath()).absolutePath());
     EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
     EXPECT_FALSE(dialog->isVisible());
-}
-
-TEST_F(WindowTest, SessionTableResolvesEveryValueTagToTheWindowsBox) {
-    suoshui::Session& session = window->session();
-    EXPECT_FALSE(session.baseListStored);
-    for (int tag = 1; tag <= 530; ++tag) {
-        if (tag > 279 && tag < 301)
-            continue;
-        ASSERT_EQ(&session.tags.box(tag), window->findTag(tag)) << tag;
-    }
-    EXPECT_EQ(session.tags.caption(226), "4");
-    EXPECT_THROW(session.tags.box(280), suoshui::TagNotFound);
 }
 
 TEST_F(WindowTest, InputControlsAreEnabled) {
@@ -74,7 +61,7 @@ TEST_F(WindowTest, ValueBoxesAreNamedAfterTheirRowAndCaption) {
         SCOPED_TRACE(def.tag);
         const ValueBox* box = buttons[index];
         const QString caption = qtText(def.caption);
-        EXPECT_EQ(box->objectName(), qtText(def.row->frame) + ":" + QString::number(def.tag));
+        EXPECT_EQ(box->objectName(), qtText(def.row->name) + ":" + QString::number(def.tag));
         EXPECT_EQ(box->accessibleName(), caption);
         EXPECT_TRUE(box->toolTip().endsWith(caption)) << box->toolTip().toStdString();
     }

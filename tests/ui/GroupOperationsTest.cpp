@@ -76,10 +76,10 @@ INSTANTIATE_TEST_SUITE_P(Rows, SelectAllSyncTest,
 
 // A state set by the program is no click: no toggle spreads it, no option acts on it.
 TEST_F(GroupOperationsTest, StatesSetFromCodeRaiseNoHandler) {
-    window->findTag(1001)->setTicked(true);
+    tagged(1001)->setChecked(true);
     EXPECT_FALSE(ticked(1));
     for (int tag = 11; tag <= 20; ++tag)
-        window->findTag(tag)->setTicked(true);
+        tagged(tag)->setChecked(true);
     EXPECT_FALSE(ticked(1002));
     check("启用银选")->setChecked(true);
     EXPECT_FALSE(frame("银选面板")->isEnabled());

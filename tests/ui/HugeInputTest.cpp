@@ -23,8 +23,6 @@
 
 namespace {
 
-using suoshui::TextBox;
-
 // The full sizes take about a minute; CTest runs a smaller import.
 bool fullSize() {
     const char* full = std::getenv("SUOSHUI_HUGE_FULL");
@@ -192,8 +190,8 @@ TEST_F(HugeInputTest, EveryBoxAtItsLimitRunsToAConsistentReport) {
             box->insert(typed);
         EXPECT_EQ(box->text().size(), limit) << name;
     }
-    window->setText(TextBox::ExcludeSingles, numberLines(kMiB, "\r\n").toStdString());
-    window->setText(TextBox::BaseList, numberLines(4 * kMiB, "\r\n").toStdString());
+    setText("ExcludeSinglesBox", numberLines(kMiB, "\r\n").toStdString());
+    setText("BaseListBox", numberLines(4 * kMiB, "\r\n").toStdString());
     for (suoshui::ui::ValueBox* toggle : window->taggedButtons()) {
         if (qobject_cast<suoshui::ui::SelectAllToggle*>(toggle) && !toggle->isChecked())
             toggle->click();
@@ -208,7 +206,7 @@ TEST_F(HugeInputTest, EveryBoxAtItsLimitRunsToAConsistentReport) {
     captioned("大底")->click();
     countPassesDuring("run with every box at its limit", [this] { run(); });
 
-    const std::string report = window->text(TextBox::Result);
+    const std::string report = result();
     const std::size_t count = window->session().results.size();
     std::cout << "[ figures  ] numbers left with every box at its limit: " << count << "\n";
     if (count == 0)

@@ -12,8 +12,6 @@
 
 namespace {
 
-using suoshui::TextBox;
-
 class KeyboardTest : public WindowTest {
   protected:
     void SetUp() override {
@@ -59,12 +57,12 @@ TEST_F(KeyboardTest, TabWalksTheBaseListPageInReadingOrder) {
     pressTab();
     EXPECT_EQ(QApplication::focusWidget(), captioned("组选转直"));
     pressTab();
-    auto* baseList = named<QPlainTextEdit>("BaseListBox");
-    EXPECT_EQ(QApplication::focusWidget(), baseList);
-    const std::string before = window->text(TextBox::BaseList);
+    auto* listBox = named<QPlainTextEdit>("BaseListBox");
+    EXPECT_EQ(QApplication::focusWidget(), listBox);
+    const std::string before = WindowTest::baseList();
     pressTab();
-    EXPECT_NE(QApplication::focusWidget(), baseList);
-    EXPECT_EQ(window->text(TextBox::BaseList), before);
+    EXPECT_NE(QApplication::focusWidget(), listBox);
+    EXPECT_EQ(WindowTest::baseList(), before);
 }
 
 TEST_F(KeyboardTest, TabFromTheLastOptionReachesTheResult) {

@@ -21,8 +21,6 @@
 
 namespace {
 
-using suoshui::TextBox;
-
 QByteArray gbk(const QString& text) {
     return QStringEncoder("GBK").encode(text);
 }
@@ -113,7 +111,7 @@ class TextFilesTest : public WindowTest {
     void save() { named<QToolButton>("保存")->click(); }
     void import() { named<QPushButton>("导入大底")->click(); }
 
-    void setResult(const char* report) { window->setText(TextBox::Result, report); }
+    void setResult(const char* report) { setText("ResultBox", report); }
 
     QTemporaryDir folder;
     QString message;
@@ -142,7 +140,7 @@ TEST_F(TextFilesTest, TwoSavesToANewFileMakeOneDatedHistoryInGbk) {
     EXPECT_EQ(parts[8], QStringLiteral("789 "));
     EXPECT_FALSE(bytes.endsWith("\n"));
     EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
-    EXPECT_EQ(window->text(TextBox::Result), "符合条件的直选号    共有1注\r\n789 ");
+    EXPECT_EQ(result(), "符合条件的直选号    共有1注\r\n789 ");
 }
 
 TEST_F(TextFilesTest, EmptyResultSavesTitleEmptyLineStampAndClosingLineEnd) {
@@ -183,7 +181,7 @@ TEST_P(UnwritableTargetTest, WarningNamesTheFileAndTheResultStays) {
     chooseBypassingChecks(path, Then::Message);
     save();
     EXPECT_TRUE(message.contains(path)) << message.toStdString();
-    EXPECT_EQ(window->text(TextBox::Result), "123 ");
+    EXPECT_EQ(result(), "123 ");
 }
 
 INSTANTIATE_TEST_SUITE_P(Targets, UnwritableTargetTest,
@@ -204,7 +202,7 @@ const QString kImported = QStringLiteral("123，456\r\n789");
 TEST_P(ImportEncodingTest, ImportedTextReplacesTheBaseListAndRuns) {
     const QString path = inFolder("base.txt");
     writeBytes(path, GetParam().bytes);
-    window->setText(TextBox::BaseList, "111 222");
+    setText("BaseListBox", "111 222");
     choose(path);
     import();
     EXPECT_EQ(baseList(), kImported.toStdString());
@@ -238,7 +236,7 @@ TEST_F(TextFilesTest, CancelledDialogsTouchNothing) {
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 
-    window->setText(TextBox::BaseList, "321 654");
+    setText("BaseListBox", "321 654");
     cancel();
     import();
     EXPECT_EQ(baseList(), "321 654");
@@ -273,7 +271,7 @@ INSTANTIATE_TEST_SUITE_P(Buttons, FileButtonDuringRunTest, ::testing::Values("�
 TEST_F(TextFilesTest, UnreadableSourceShowsAMessageAndKeepsTheBaseList) {
     const QString folderPath = inFolder("folder.txt");
     ASSERT_TRUE(QDir(folder.path()).mkpath(folderPath));
-    window->setText(TextBox::BaseList, "321 654");
+    setText("BaseListBox", "321 654");
     chooseBypassingChecks(folderPath, Then::Message);
     import();
     EXPECT_TRUE(message.contains(folderPath)) << message.toStdString();
@@ -295,7 +293,7 @@ TEST_F(TextFilesTest, FileOverTheLimitIsRefused) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         ASSERT_TRUE(file.resize(suoshui::kImportLimitBytes + 1));  // sparse: no time, no disk
     }
-    window->setText(TextBox::BaseList, "321 654");
+    setText("BaseListBox", "321 654");
     choose(path, Then::Message);
     import();
     EXPECT_TRUE(message.contains(QStringLiteral("64 MB"))) << message.toStdString();

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "BoxTexts.h"
 #include "ButtonLookup.h"
 #include "ui/MainWindow.h"
 
@@ -37,8 +38,10 @@ class WindowTest : public ::testing::Test {
     // The toolbar buttons a test clicks most, and the boxes it reads back.
     void run() { named<QAbstractButton>("选号结果")->click(); }
     void store() { named<QAbstractButton>("暂存结果")->click(); }
-    std::string result() const { return window->text(suoshui::TextBox::Result); }
-    std::string baseList() const { return window->text(suoshui::TextBox::BaseList); }
+    std::string text(const char* box) const { return boxText(*window, box); }
+    void setText(const char* box, const std::string& text) { setBoxText(*window, box, text); }
+    std::string result() const { return text("ResultBox"); }
+    std::string baseList() const { return text("BaseListBox"); }
 
     std::unique_ptr<MainWindow> window;
 };

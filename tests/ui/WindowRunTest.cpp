@@ -8,13 +8,12 @@
 #include <vector>
 
 #include "WindowFixture.h"
-#include "engine/FilterRun.h"
-#include "support/WindowControls.h"
+#include "run/FilterRun.h"
+#include "support/MemoryControls.h"
 
 namespace {
 
 using suoshui::Check;
-using suoshui::TextBox;
 
 constexpr const char* kOneTwoThreeFourReport =
     "百位：1 \r\n十位：2 \r\n个位：3 4 \r\n符合条件的直选号    共有2注\r\n123 124 ";
@@ -30,14 +29,13 @@ class WindowRunTest : public WindowTest {
 
     // The report the core writes for the same ticks over in-memory controls.
     static std::string coreReport(const std::vector<int>& tags, bool extraEnabled) {
-        const auto memory = suoshui::testing::makeWindowControls();
+        suoshui::testing::MemoryControls memory;
         for (int tag : tags)
-            memory->tick(tag);
-        memory->setChecked(Check::ExtraEnabled, extraEnabled);
+            memory.settings.boxes.setTicked(tag);
+        memory.settings.setChecked(Check::ExtraEnabled, extraEnabled);
         suoshui::Session session;
-        suoshui::buildTagTable(*memory, session.tags);
-        suoshui::runFilter(*memory, session);
-        return memory->text(TextBox::Result);
+        suoshui::runFilter(memory, session);
+        return memory.text(suoshui::TextBox::Result);
     }
 };
 
@@ -67,7 +65,7 @@ class SameReportAsTheCore : public WindowRunTest, public ::testing::WithParamInt
 TEST_P(SameReportAsTheCore, ForTheSameTicks) {
     const TickCase& c = GetParam();
     for (int tag : c.tags)
-        window->findTag(tag)->setTicked(true);
+        tagged(tag)->setChecked(true);
     static_cast<QCheckBox*>(captioned("启用银选"))->setChecked(c.extraEnabled);
     run();
     EXPECT_EQ(result(), coreReport(c.tags, c.extraEnabled));
@@ -118,7 +116,7 @@ TEST_F(WindowRunTest, FirstStoreReplacesTheHintAndLaterStoresAppend) {
 }
 
 TEST_F(WindowRunTest, FirstStoreKeepsNumbersThePlayerTyped) {
-    window->setText(TextBox::BaseList, "555 ");
+    setText("BaseListBox", "555 ");
     clickBoxes(kOneTwoThreeFourTicks);
     run();
     store();

@@ -7,7 +7,7 @@
 #include <QCheckBox>
 #include <QToolButton>
 
-#include "features/WindowTable.h"
+#include "features/ConditionTable.h"
 #include "ui/MainWindow.h"
 
 namespace {
@@ -19,10 +19,18 @@ void enableExtraConditions(MainWindow& window) {
     }
 }
 
+QAbstractButton* tagged(MainWindow& window, int tag) {
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (button->property("tag").toInt() == tag)
+            return button;
+    }
+    return nullptr;
+}
+
 void tickFirstBoxOfEveryLine(MainWindow& window) {
-    for (const auto& lines : {suoshui::basicSummaryLines(), suoshui::extendedSummaryLines()}) {
-        for (const suoshui::SummaryLine& line : lines)
-            window.findTag(line.first)->setTicked(true);
+    for (const auto* lines : {&suoshui::basicSummaryLines(), &suoshui::extendedSummaryLines()}) {
+        for (const suoshui::SummaryLine& line : *lines)
+            tagged(window, line.tags.first)->setChecked(true);
     }
     enableExtraConditions(window);
 }

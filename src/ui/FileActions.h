@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <optional>
+#include <string>
+
+class QFileDialog;
+class QWidget;
+
+namespace suoshui::ui {
+
+// The two file actions of the main window through its one file dialog: "保存" writes the report
+// into a text file, "导入大底" reads a text file for the base list. Failures are shown to the
+// player in a message naming the file and the reason; nothing in the window changes then.
+class FileActions : public QObject {
+    Q_OBJECT
+  public:
+    explicit FileActions(QWidget* window);
+
+    QFileDialog* dialog() const { return dialog_; }
+
+    // Both do nothing while `busy`: a dialog inside a run's event passes would nest its loop.
+    void saveReport(const std::string& report, bool busy);
+    // The file's text, or nothing when the player cancels or the file cannot be read.
+    std::optional<QString> importText(bool busy);
+
+  private:
+    QString chooseTextFile(bool forSaving);
+
+    QWidget* window_;
+    QFileDialog* dialog_;
+    QString lastChosenFile_;  // filled into the dialog, so repeated saves go to one file
+};
+
+}  // namespace suoshui::ui

@@ -1,0 +1,110 @@
+#include "ui/RunControls.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+
+#include "ui/ConditionPanel.h"
+#include "ui/InputPages.h"
+#include "ui/OptionRows.h"
+#include "ui/ResultPanel.h"
+
+namespace suoshui::ui {
+
+namespace {
+
+constexpr Check kChecks[] = {Check::ExcludeSets,      Check::RandomCount,       Check::ExtraEnabled,
+                             Check::Intersect,        Check::GroupToDirect,     Check::IncludePairs,
+                             Check::IncludePairDigit, Check::IncludeSingleDigit};
+
+InputBox inputBoxOf(TextBox box) {
+    switch (box) {
+        case TextBox::DigitSequence:
+            return InputBox::DigitSequence;
+        case TextBox::Banker:
+            return InputBox::Banker;
+        case TextBox::Drag:
+            return InputBox::Drag;
+        case TextBox::ExcludeSet1:
+            return InputBox::ExcludeSet1;
+        case TextBox::ExcludeSet2:
+            return InputBox::ExcludeSet2;
+        case TextBox::ExcludeSet3:
+            return InputBox::ExcludeSet3;
+        case TextBox::ExcludeSet4:
+            return InputBox::ExcludeSet4;
+        case TextBox::Result:
+            break;
+    }
+    return InputBox::DigitSequence;
+}
+
+}  // namespace
+
+RunControls::RunControls(ConditionPanel& conditions, OptionRows& options, InputPages& inputs,
+                         ResultPanel& results, QWidget& window)
+    : QObject(&window),
+      conditions_(conditions),
+      options_(options),
+      inputs_(inputs),
+      results_(results),
+      window_(window) {
+    const auto count = [this] { ++changes_; };
+    connect(&conditions, &ConditionPanel::changed, this, count);
+    connect(&options, &OptionRows::changed, this, count);
+    connect(&inputs, &InputPages::changed, this, count);
+}
+
+FilterSettings RunControls::readSettings() {
+    FilterSettings settings;
+    settings.boxes = conditions_.boxStates();
+    for (Check check : kChecks) {
+        QCheckBox* box = options_.checkBox(check);
+        box = box ? box : inputs_.checkBox(check);
+        box = box ? box : conditions_.includeBox(check);
+        settings.setChecked(check, box && box->isChecked());
+    }
+    settings.numberType = options_.numberType();
+    settings.mode = options_.mode();
+    settings.digitSequence = inputs_.text(InputBox::DigitSequence);
+    settings.banker = inputs_.text(InputBox::Banker);
+    settings.drag = inputs_.text(InputBox::Drag);
+    settings.bankerPosition = inputs_.positionIndex();
+    settings.baseList = inputs_.text(InputBox::BaseList);
+    const InputBox sets[] = {InputBox::ExcludeSet1, InputBox::ExcludeSet2, InputBox::ExcludeSet3,
+                             InputBox::ExcludeSet4};
+    for (std::size_t i = 0; i < settings.excludeSets.size(); ++i)
+        settings.excludeSets[i] = inputs_.text(sets[i]);
+    settings.excludeSingles = inputs_.text(InputBox::ExcludeSingles);
+    settings.targetCount = inputs_.text(InputBox::TargetCount);
+    return settings;
+}
+
+ResultGrouping RunControls::resultGrouping() const {
+    return results_.grouping();
+}
+
+void RunControls::setText(TextBox box, const std::string& text) {
+    if (box == TextBox::Result)
+        results_.showReport(text);
+    else
+        inputs_.setText(inputBoxOf(box), text);
+}
+
+// A run asks for an event pass before every candidate; a pass every few milliseconds keeps the
+// window just as responsive at a fraction of the cost.
+void RunControls::letWindowBreathe() {
+    if (sinceEventPass_.isValid() && sinceEventPass_.elapsed() < eventPassInterval_)
+        return;
+    QCoreApplication::processEvents();
+    sinceEventPass_.start();
+}
+
+void RunControls::runStarted() {
+    results_.showRunStarted(window_.width());
+}
+
+void RunControls::runEnded() {
+    results_.showRunEnded();
+}
+
+}  // namespace suoshui::ui

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+
+#include "run/Controls.h"
+
+namespace suoshui::ui {
+
+class ConditionPanel;
+class InputPages;
+class OptionRows;
+class ResultPanel;
+
+// The main window as a filter run sees it: the settings read from the panels in one go, the
+// boxes the run writes back, event passes at most every few milliseconds, and the busy
+// pictures while the run walks.
+class RunControls : public QObject, public Controls {
+    Q_OBJECT
+  public:
+    RunControls(ConditionPanel& conditions, OptionRows& options, InputPages& inputs,
+                ResultPanel& results, QWidget& window);
+
+    FilterSettings readSettings() override;
+    ResultGrouping resultGrouping() const override;
+    std::uint64_t changeCount() const override { return changes_; }
+    void setText(TextBox box, const std::string& text) override;
+    void letWindowBreathe() override;
+    void runStarted() override;
+    void runEnded() override;
+
+    // The shortest time between two event passes of a run; 0 lets every call pass.
+    void setEventPassInterval(int milliseconds) { eventPassInterval_ = milliseconds; }
+
+  private:
+    ConditionPanel& conditions_;
+    OptionRows& options_;
+    InputPages& inputs_;
+    ResultPanel& results_;
+    QWidget& window_;
+    std::uint64_t changes_ = 0;
+    QElapsedTimer sinceEventPass_;
+    int eventPassInterval_ = 5;
+};
+
+}  // namespace suoshui::ui
