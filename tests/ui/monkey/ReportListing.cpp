@@ -1,12 +1,10 @@
 #include "monkey/ReportListing.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <set>
 #include <string_view>
-
-#include "features/ClassFeatures.h"
-#include "features/SumFeatures.h"
 
 namespace suoshui::monkey {
 
@@ -20,14 +18,30 @@ constexpr std::string_view kCountLineEnd = "注\r\n";
 constexpr std::string_view kHeaderMiddle = "的有";
 constexpr std::string_view kLineEnd = "\r\n";
 
-// The value a grouped listing files a number under, by the heading's label.
+int digitSum(std::string_view number) {
+    return number[0] + number[1] + number[2] - 3 * '0';
+}
+
+// Digits of the first class ":" digits of the other, as "奇偶比" and "大小比" count them.
+std::string ratio(std::string_view number, bool (*firstClass)(int digit)) {
+    const auto count = std::count_if(number.begin(), number.end(),
+                                     [&](char digit) { return firstClass(digit - '0'); });
+    return std::to_string(count) + ":" + std::to_string(3 - count);
+}
+
+// The value a grouped listing files a number under, by the heading's label, worked out here
+// rather than asked of the program.
 const std::map<std::string, std::function<std::string(std::string_view)>>& groupingValues() {
     static const std::map<std::string, std::function<std::string(std::string_view)>> table = {
         {"和值", [](std::string_view n) { return std::to_string(digitSum(n)); }},
-        {"和尾", [](std::string_view n) { return std::to_string(sumTail(n)); }},
-        {"跨度", [](std::string_view n) { return std::to_string(span(n)); }},
-        {"奇偶比为", [](std::string_view n) { return parityRatio(n); }},
-        {"大小比为", [](std::string_view n) { return sizeRatio(n); }},
+        {"和尾", [](std::string_view n) { return std::to_string(digitSum(n) % 10); }},
+        {"跨度",
+         [](std::string_view n) {
+             const auto [low, high] = std::minmax({n[0], n[1], n[2]});
+             return std::to_string(high - low);
+         }},
+        {"奇偶比为", [](std::string_view n) { return ratio(n, [](int d) { return d % 2 == 1; }); }},
+        {"大小比为", [](std::string_view n) { return ratio(n, [](int d) { return d >= 5; }); }},
     };
     return table;
 }

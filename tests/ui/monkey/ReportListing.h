@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/Session.h"
+#include "run/Session.h"
 
 namespace suoshui::monkey {
 

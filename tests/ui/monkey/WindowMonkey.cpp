@@ -18,6 +18,7 @@
 #include <memory>
 #include <thread>
 
+#include "BoxTexts.h"
 #include "ButtonLookup.h"
 #include "monkey/ReportListing.h"
 #include "monkey/SurvivorCheck.h"
@@ -214,7 +215,7 @@ void WindowMonkey::checkForModals() {
 void WindowMonkey::checkReport(const char* after) {
     const bool groupingTicked = std::any_of(groupings_.begin(), groupings_.end(),
                                             [](QRadioButton* radio) { return radio->isChecked(); });
-    const ResultReport report = readResultReport(window_.text(TextBox::Result));
+    const ResultReport report = readResultReport(boxText(window_, "ResultBox"));
     const std::vector<std::string> mismatches =
         reportMismatches(report, window_.session().results, groupingTicked);
     if (!mismatches.empty())
