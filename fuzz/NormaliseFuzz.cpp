@@ -1,5 +1,6 @@
-// Feeds arbitrary bytes to the number and digit text normalisers and checks the shape of what
-// they return: nothing but three-digit items and blanks, and ascending distinct digits.
+// Feeds arbitrary bytes to the number and digit text normalisers and the base list's reading,
+// and checks the shape of what they return: nothing but three-digit items and blanks, ascending
+// distinct digits, and counts that agree with the numbers.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -45,6 +46,18 @@ bool isDigitSet(const std::string& digits) {
     return true;
 }
 
+// Whether the text holds a digit as a player types it: ASCII, or full-width "０" to "９".
+bool holdsDigit(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (isDigit(text[i]))
+            return true;
+        if (i + 2 < text.size() && text[i] == '\xEF' && text[i + 1] == '\xBC' &&
+            text[i + 2] >= '\x90' && text[i + 2] <= '\x99')
+            return true;
+    }
+    return false;
+}
+
 void check(bool condition) {
     if (!condition)
         std::abort();
@@ -65,6 +78,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string digits = suoshui::normaliseDigitText(text);
     check(isDigitSet(digits));
-    check(text.empty() == digits.empty());
+    check(holdsDigit(text) == !digits.empty());
+
+    const suoshui::NumberTextReading reading =
+        suoshui::readNumberText(text, intersect, groupToDirect);
+    check(reading.kept <= reading.found && reading.kept <= 1000);
+    check(groupToDirect || reading.kept * 4 == numbers.size());
+    check(reading.firstOddRuns.size() <= reading.oddRuns);
     return 0;
 }

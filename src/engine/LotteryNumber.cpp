@@ -71,26 +71,41 @@ std::string groupForm(std::string_view number) {
     return form;
 }
 
+std::string withAsciiDigits(std::string_view text) {
+    std::string ascii;
+    ascii.reserve(text.size());
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const int digit = fullWidthDigitAt(text, at);
+        ascii.push_back(digit >= 0 ? static_cast<char>('0' + digit) : text[at]);
+        if (digit >= 0)
+            at += kFullWidthDigitBytes - 1;
+    }
+    return ascii;
+}
+
 std::string normaliseDigitText(std::string_view text) {
     std::array<bool, 10> present{};
-    for (char c : text)
-        present[digitValue(c)] = true;
+    visitDigits(text, [&present](int digit) {
+        if (digit >= 0)
+            present[static_cast<std::size_t>(digit)] = true;
+    });
     std::string digits;
     for (int d = 0; d < 10; ++d) {
-        if (present[d])
+        if (present[static_cast<std::size_t>(d)])
             digits.push_back(static_cast<char>('0' + d));
     }
     return digits;
 }
 
 long long leadingNumber(std::string_view text) {
-    std::size_t i = text.find_first_not_of(' ');
-    if (i == std::string_view::npos)
+    const std::string ascii = withAsciiDigits(text);
+    std::size_t i = ascii.find_first_not_of(' ');
+    if (i == std::string::npos)
         return 0;
     constexpr long long kMax = std::numeric_limits<long long>::max();
     long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        const int digit = text[i] - '0';
+    for (; i < ascii.size() && ascii[i] >= '0' && ascii[i] <= '9'; ++i) {
+        const int digit = ascii[i] - '0';
         if (value > (kMax - digit) / 10)
             return kMax;
         value = value * 10 + digit;

@@ -38,11 +38,42 @@ std::string_view groupKindText(GroupKind kind);
 // The three characters sorted ascending: the form in which group results are listed.
 std::string groupForm(std::string_view number);
 
-// The distinct digit values of every byte of the text, ascending; non-digits count as 0.
+// A full-width digit is U+FF10 to U+FF19: EF BC 90 to EF BC 99 in UTF-8.
+inline constexpr std::size_t kFullWidthDigitBytes = 3;
+
+// The value of the full-width digit that starts at `at`, or -1.
+inline int fullWidthDigitAt(std::string_view text, std::size_t at) {
+    const bool fullWidth = at + 2 < text.size() && text[at] == '\xEF' && text[at + 1] == '\xBC' &&
+                           text[at + 2] >= '\x90' && text[at + 2] <= '\x99';
+    return fullWidth ? text[at + 2] - '\x90' : -1;
+}
+
+// Walks a text as the player typed it: `visit(d)` with the digit's value for every digit, ASCII or
+// full-width ("０" to "９", as Chinese input types them in full-width mode), and `visit(-1)` for
+// every other byte, so that anything else separates numbers.
+template <typename Visit>
+void visitDigits(std::string_view text, Visit visit) {
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] >= '0' && text[at] <= '9') {
+            visit(text[at] - '0');
+        } else if (const int digit = fullWidthDigitAt(text, at); digit >= 0) {
+            visit(digit);
+            at += kFullWidthDigitBytes - 1;
+        } else {
+            visit(-1);
+        }
+    }
+}
+
+// The text with its full-width digits written as ASCII digits; everything else stays.
+std::string withAsciiDigits(std::string_view text);
+
+// The distinct digits of the text, ascending; every other character is ignored, so "1 3",
+// "1,3", "1，3" and "１３" all give "13".
 std::string normaliseDigitText(std::string_view text);
 
-// The leading decimal number of a text (after leading blanks), 0 if there is none.
-// Saturates instead of overflowing.
+// The leading decimal number of a text (after leading blanks), 0 if there is none; full-width
+// digits count. Saturates instead of overflowing.
 long long leadingNumber(std::string_view text);
 
 }  // namespace suoshui

@@ -7,13 +7,6 @@ namespace suoshui {
 
 namespace {
 
-bool allExclusionTextsShort(const FilterSettings& settings) {
-    bool allShort = gbkByteLength(settings.excludeSingles) <= 3;
-    for (const std::string& set : settings.excludeSets)
-        allShort = allShort && gbkByteLength(set) <= 3;
-    return allShort;
-}
-
 std::uint64_t rejectingGroups(const FilterSettings& settings, std::string_view number) {
     std::uint64_t rejecting = 0;
     for (const ConditionGroup* group : testedGroups()) {
@@ -24,6 +17,13 @@ std::uint64_t rejectingGroups(const FilterSettings& settings, std::string_view n
 }
 
 }  // namespace
+
+bool exclusionTextsAllShort(const FilterSettings& settings) {
+    bool allShort = gbkByteLength(settings.excludeSingles) <= 3;
+    for (const std::string& set : settings.excludeSets)
+        allShort = allShort && gbkByteLength(set) <= 3;
+    return allShort;
+}
 
 bool coversNumber(std::string_view digits, std::string_view number) {
     if (number.size() < 3)
@@ -36,7 +36,7 @@ bool coversNumber(std::string_view digits, std::string_view number) {
 }
 
 bool excludedBySets(const FilterSettings& settings, std::string_view candidate) {
-    if (!settings.isChecked(Check::ExcludeSets) || allExclusionTextsShort(settings))
+    if (!settings.isChecked(Check::ExcludeSets) || exclusionTextsAllShort(settings))
         return false;
     for (const std::string& set : settings.excludeSets) {
         if (coversNumber(set, candidate))

@@ -23,6 +23,10 @@ struct Verdict {
 // True when each of the number's three digit characters occurs in the digit text.
 bool coversNumber(std::string_view digits, std::string_view number);
 
+// Whether every exclusion text ("复式排除" and "单式排除") is three bytes or less: then the digit
+// sets exclude nothing.
+bool exclusionTextsAllShort(const FilterSettings& settings);
+
 // Whether the "复式排除" digit sets reject the candidate: only with "排 除" ticked, and only when
 // one of the exclusion texts is longer than three bytes.
 bool excludedBySets(const FilterSettings& settings, std::string_view candidate);

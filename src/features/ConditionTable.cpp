@@ -84,33 +84,48 @@ Stage stageOfOrder(int order) {
     return order <= 23 ? Stage::Basic : Stage::Extra;
 }
 
-ConditionGroup tested(int order, TagSpan tags, Feature feature, TestKind test,
-                      std::vector<SummaryPart> summary, std::optional<Check> include = {}) {
-    return {tags, order, stageOfOrder(order), feature, test, include, std::move(summary)};
+ConditionGroup tested(std::string_view name, int order, TagSpan tags, Feature feature,
+                      TestKind test, std::vector<SummaryPart> summary,
+                      std::optional<Check> include = {}) {
+    return {name, tags, order, stageOfOrder(order), feature, test, include, std::move(summary)};
+}
+
+// "和值：" names the group "和值".
+std::string_view nameOfLabel(std::string_view label) {
+    constexpr std::string_view kColon = "：";
+    return label.substr(0, label.size() - kColon.size());
 }
 
 // A group of the basic stage with one summary line.
 ConditionGroup basic(int order, TagSpan tags, Feature feature, std::string_view label, int position,
                      TestKind test = TestKind::General) {
-    return tested(order, tags, feature, test, {basicLine(tags, label, position)});
+    return tested(nameOfLabel(label), order, tags, feature, test,
+                  {basicLine(tags, label, position)});
 }
 
 // A plain group of the extra stage.
 ConditionGroup extraPlain(int order, TagSpan tags, Feature feature, std::string_view label,
                           int position) {
-    return tested(order, tags, feature, TestKind::ExtraGroup,
+    return tested(nameOfLabel(label), order, tags, feature, TestKind::ExtraGroup,
                   {extendedLine(tags, label, position)});
 }
 
 ConditionGroup anyPair(int order, TagSpan tags, Feature feature, std::string_view label,
                        int position) {
-    return tested(order, tags, feature, TestKind::AnyPair, {extendedLine(tags, label, position)});
+    return tested(nameOfLabel(label), order, tags, feature, TestKind::AnyPair,
+                  {extendedLine(tags, label, position)});
 }
 
 // A group the filter never tests; the summary may still list it.
 ConditionGroup untested(TagSpan tags, std::vector<SummaryPart> summary = {}) {
-    return {
-        tags, 0, Stage::Untested, Feature::None, TestKind::None, std::nullopt, std::move(summary)};
+    return {{},
+            tags,
+            0,
+            Stage::Untested,
+            Feature::None,
+            TestKind::None,
+            std::nullopt,
+            std::move(summary)};
 }
 
 SelectAllToggleDef wholeSpanToggle(int tag, TagSpan tags) {
@@ -209,28 +224,29 @@ void addPairRows(std::vector<ConditionRow>& rows) {
 
     ConditionRow pairRow =
         basicRow("外形框10", pairs, concat(distinctDigitPairs(), words({"单号大", "复号大"})), 0,
-                 tested(19, pairs, Feature::Candidate, TestKind::DigitPairs,
+                 tested("二码", 19, pairs, Feature::Candidate, TestKind::DigitPairs,
                         {basicLine(pairs, "排除二码：", 20, "包含二码：")}, Check::IncludePairs));
     pairRow.spans.push_back(trait);
     pairRow.toggles = {{1017, pairs.first, pairs.count(), {pairs, pairDigits}}};
     pairRow.include = Check::IncludePairs;
-    pairRow.groups.push_back(tested(23, trait, Feature::GroupThreeTrait, TestKind::GroupThreeTrait,
+    pairRow.groups.push_back(tested("组三特征", 23, trait, Feature::GroupThreeTrait,
+                                    TestKind::GroupThreeTrait,
                                     {extendedLine(trait, "组三特征：", 25)}));
     rows.push_back(std::move(pairRow));
 
-    ConditionRow pairDigitRow =
-        basicRow("外形框22", pairDigits, doubledDigits(), 0,
-                 tested(21, pairDigits, Feature::PairDigitTwice, TestKind::PairDigitGroup,
-                        {basicLine(pairDigits, "排除组三对码：", 21, "包含组三对码：")},
-                        Check::IncludePairDigit));
+    ConditionRow pairDigitRow = basicRow(
+        "外形框22", pairDigits, doubledDigits(), 0,
+        tested("组三对码", 21, pairDigits, Feature::PairDigitTwice, TestKind::PairDigitGroup,
+               {basicLine(pairDigits, "排除组三对码：", 21, "包含组三对码：")},
+               Check::IncludePairDigit));
     pairDigitRow.include = Check::IncludePairDigit;
     rows.push_back(std::move(pairDigitRow));
 
-    ConditionRow singleDigitRow =
-        basicRow("外形框23", singleDigits, numbersFromTo(0, 9), 0,
-                 tested(22, singleDigits, Feature::SingleDigit, TestKind::SingleDigitGroup,
-                        {basicLine(singleDigits, "排除组三单码：", 22, "包含组三单码：")},
-                        Check::IncludeSingleDigit));
+    ConditionRow singleDigitRow = basicRow(
+        "外形框23", singleDigits, numbersFromTo(0, 9), 0,
+        tested("组三单码", 22, singleDigits, Feature::SingleDigit, TestKind::SingleDigitGroup,
+               {basicLine(singleDigits, "排除组三单码：", 22, "包含组三单码：")},
+               Check::IncludeSingleDigit));
     singleDigitRow.include = Check::IncludeSingleDigit;
     rows.push_back(std::move(singleDigitRow));
 }
@@ -276,7 +292,7 @@ ConditionRow highLowShapeRow() {
                  words({"高中低", "高低中", "中高低", "中低高", "低高中", "低中高", "高高低",
                         "高低高", "低高高", "低低高", "低高低", "高低低"}),
                  0,
-                 tested(24, shapes, Feature::HighLowShape, TestKind::HighLowShape,
+                 tested("高低形态", 24, shapes, Feature::HighLowShape, TestKind::HighLowShape,
                         {extendedLine(sixShapes, "组六高低形态：", 11),
                          extendedLine(threeShapes, "组三高低形态：", 12)}));
     shapeRow.toggles = {wholeSpanToggle(1028, sixShapes), wholeSpanToggle(1029, threeShapes)};

@@ -123,6 +123,7 @@ struct SummaryPart {
 
 // A condition group: consecutive value boxes tested together.
 struct ConditionGroup {
+    std::string_view name;  // how the player calls it: "和值", "二码", "高低形态"
     TagSpan tags;
     int order = 0;  // 1-40 in the filter run; 0 for groups that are never tested
     Stage stage = Stage::Untested;

@@ -70,4 +70,27 @@ bool BoxStates::operator==(const BoxStates& other) const {
     return captions_ && other.captions_ && *captions_ == *other.captions_;
 }
 
+FilterSettings FilterSettings::asRunUsesThem() const {
+    FilterSettings used = *this;
+    if (mode != GenerationMode::DigitSet)
+        used.digitSequence.clear();
+    if (mode != GenerationMode::BankerDrag) {
+        used.banker.clear();
+        used.drag.clear();
+        used.bankerPosition = 0;
+    }
+    if (mode != GenerationMode::BaseList) {
+        used.baseList.clear();
+        used.setChecked(Check::Intersect, false);
+        used.setChecked(Check::GroupToDirect, false);
+    }
+    if (!isChecked(Check::ExcludeSets)) {
+        used.excludeSets = {};
+        used.excludeSingles.clear();
+    }
+    if (!isChecked(Check::RandomCount))
+        used.targetCount.clear();
+    return used;
+}
+
 }  // namespace suoshui

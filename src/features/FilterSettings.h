@@ -63,6 +63,11 @@ struct FilterSettings {
         checks[static_cast<std::size_t>(check)] = checked;
     }
     bool operator==(const FilterSettings&) const = default;
+
+    // The same settings with the inputs a run would not read cleared: another mode's inputs,
+    // the exclusion page while "排 除" is unticked, the count while "条件随机" is. Two settings
+    // that agree here give the same run.
+    FilterSettings asRunUsesThem() const;
 };
 
 }  // namespace suoshui

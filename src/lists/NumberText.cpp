@@ -15,29 +15,25 @@ namespace {
 // and keeps long pasted lists linear.
 using Numbers = std::vector<std::uint16_t>;
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // Every digit run is cut from its left end into three-digit numbers; a shorter rest is lost.
 Numbers tokenise(std::string_view text) {
     Numbers tokens;
     tokens.reserve(text.size() / 4);
     int value = 0;
     int digits = 0;
-    for (char c : text) {
-        if (!isDigit(c)) {
+    visitDigits(text, [&](int digit) {
+        if (digit < 0) {
             value = 0;
             digits = 0;
-            continue;
+            return;
         }
-        value = value * 10 + (c - '0');
+        value = value * 10 + digit;
         if (++digits == 3) {
             tokens.push_back(static_cast<std::uint16_t>(value));
             value = 0;
             digits = 0;
         }
-    }
+    });
     return tokens;
 }
 
@@ -110,14 +106,20 @@ std::string normaliseNumberText(std::string_view text, bool intersect, bool grou
     return groupToDirect ? expandedText(numbers) : listText(numbers);
 }
 
-NumberSet numbersAnywhereIn(std::string_view text) {
+NumberSet numbersIn(std::string_view text) {
     NumberSet numbers;
-    for (std::size_t at = 0; at + 3 <= text.size(); ++at) {
-        const std::string_view three = text.substr(at, 3);
-        if (isNumberText(three))
-            numbers.add(three);
-    }
+    for (std::uint16_t n : tokenise(text))
+        numbers.add(n);
     return numbers;
+}
+
+NumberSet groupFormsOf(const NumberSet& numbers) {
+    NumberSet forms;
+    for (int value = 0; value < kNumberCount; ++value) {
+        if (numbers.contains(value))
+            forms.add(groupForm(numberText(value)));
+    }
+    return forms;
 }
 
 std::string expandGroupToDirect(std::string_view number) {
@@ -133,6 +135,100 @@ std::string expandGroupToDirect(std::string_view number) {
     if (a == b)
         return joined({{a, a, c}, {c, a, a}, {a, c, a}});
     return joined({{a, b, c}, {a, c, b}, {b, a, c}, {b, c, a}, {c, a, b}, {c, b, a}});
+}
+
+namespace {
+
+constexpr std::size_t kOddRunsShown = 3;
+constexpr std::size_t kRunDigitsShown = 12;
+
+// Collects the digit runs of a text that do not split into whole numbers.
+class OddRunCollector {
+  public:
+    explicit OddRunCollector(NumberTextReading& reading) : reading_(reading) {}
+
+    void digit(int value) {
+        if (shown_.size() < kRunDigitsShown)
+            shown_.push_back(static_cast<char>('0' + value));
+        last_.push_back(static_cast<char>('0' + value));
+        if (last_.size() == 3) {
+            if (taken_.size() < kRunDigitsShown)
+                taken_ += (taken_.empty() ? "" : " ") + last_;
+            last_.clear();
+        }
+        ++length_;
+    }
+
+    void endRun() {
+        if (length_ % 3 != 0) {
+            ++reading_.oddRuns;
+            if (reading_.firstOddRuns.size() < kOddRunsShown) {
+                const bool cut = length_ > kRunDigitsShown;
+                reading_.firstOddRuns.push_back({shown_ + (cut ? "…" : ""), taken_, last_});
+            }
+        }
+        shown_.clear();
+        taken_.clear();
+        last_.clear();
+        length_ = 0;
+    }
+
+  private:
+    NumberTextReading& reading_;
+    std::string shown_;
+    std::string taken_;
+    std::string last_;
+    std::size_t length_ = 0;
+};
+
+std::size_t countNumbers(const std::string& numberText) {
+    std::size_t count = 0;
+    for (std::size_t at = 0; at + 3 <= numberText.size(); ++at) {
+        if (isNumberText(std::string_view(numberText).substr(at, 3))) {
+            ++count;
+            at += 2;
+        }
+    }
+    return count;
+}
+
+}  // namespace
+
+NumberTextReading readNumberText(std::string_view text, bool intersect, bool groupToDirect) {
+    NumberTextReading reading;
+    OddRunCollector odd(reading);
+    visitDigits(text, [&odd](int digit) {
+        if (digit < 0)
+            odd.endRun();
+        else
+            odd.digit(digit);
+    });
+    odd.endRun();
+    const Numbers tokens = tokenise(text);
+    reading.found = tokens.size();
+    const Numbers kept = intersect ? repeatedNumbers(tokens) : firstOccurrences(tokens);
+    reading.kept = kept.size();
+    if (groupToDirect)
+        reading.expanded = countNumbers(expandedText(kept));
+    return reading;
+}
+
+std::string readBackText(const NumberTextReading& reading, bool intersect, bool groupToDirect) {
+    std::string text = "读到 " + std::to_string(reading.found) + " 个号码，" +
+                       (intersect ? "取交集 " : "不同的 ") + std::to_string(reading.kept) + " 注";
+    if (groupToDirect)
+        text += "，转直后 " + std::to_string(reading.expanded) + " 注";
+    for (const OddDigitRun& run : reading.firstOddRuns) {
+        text += "；" + run.digits;
+        if (!run.taken.empty())
+            text += " → " + run.taken + "，";
+        else
+            text += " ";
+        text += "丢弃 " + run.dropped;
+    }
+    if (reading.oddRuns > reading.firstOddRuns.size())
+        text += " 等 " + std::to_string(reading.oddRuns) + " 处";
+    return text;
 }
 
 }  // namespace suoshui

@@ -2,20 +2,47 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/NumberSet.h"
 
 namespace suoshui {
 
-// Turns any text into number text: every three consecutive ASCII digits (cut from the left end
-// of each digit run) is a number, each followed by one blank. Without `intersect` every number
-// is kept once, in order of first occurrence; with it only numbers that occur at least twice.
-// With `groupToDirect` each set of digits is then replaced, once, by its direct numbers.
+// Turns any text into number text: every three consecutive digits, ASCII or full-width (cut
+// from the left end of each digit run), is a number, each followed by one blank. Without
+// `intersect` every number is kept once, in order of first occurrence; with it only numbers that
+// occur at least twice. With `groupToDirect` each set of digits is then replaced, once, by its
+// direct numbers.
 std::string normaliseNumberText(std::string_view text, bool intersect, bool groupToDirect);
 
-// Every number that occurs anywhere in the text as three consecutive ASCII digits, overlapping
-// ones included: "1234" holds 123 and 234. The "单式排除" box excludes these.
-NumberSet numbersAnywhereIn(std::string_view text);
+// A run of digits that does not split into whole numbers: "2024123" gives 202 and 412, and its
+// last digit is lost. Very long runs keep only their start for showing.
+struct OddDigitRun {
+    std::string digits;   // the run as typed, shortened to its start when long
+    std::string taken;    // the numbers it gave, "202 412"
+    std::string dropped;  // the digits lost at its end, "3"
+};
+
+// What a text holds for the base list, so that the player sees what was read from it.
+struct NumberTextReading {
+    std::size_t found = 0;     // numbers read, repeats included
+    std::size_t kept = 0;      // distinct numbers, or with the intersection those that repeat
+    std::size_t expanded = 0;  // numbers after "组选转直", when it is ticked
+    std::size_t oddRuns = 0;   // digit runs whose length is no multiple of three
+    std::vector<OddDigitRun> firstOddRuns;  // the first few of them
+};
+
+NumberTextReading readNumberText(std::string_view text, bool intersect, bool groupToDirect);
+
+// The reading in words: "读到 12 个号码，保留 10 注；2024123 → 202 412，丢弃 3".
+std::string readBackText(const NumberTextReading& reading, bool intersect, bool groupToDirect);
+
+// The numbers of a text read as the base list reads them, as a set: "123456" holds 123 and
+// 456, "1234" only 123.
+NumberSet numbersIn(std::string_view text);
+
+// The group forms of the numbers: "654" stands for the group 456.
+NumberSet groupFormsOf(const NumberSet& numbers);
 
 // All direct numbers with the digits of a number: "555" gives "555" (no blank), "122" gives
 // "212 221 122 ", "231" gives "123 132 213 231 312 321 ".

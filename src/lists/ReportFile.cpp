@@ -57,7 +57,7 @@ std::string timeStampText(const LocalTime& time) {
 }
 
 std::string savedFileTitleLine() {
-    return "银罗盘排列3/3D选号缩水工具   " + std::string(kVersionText) + " 版" +
+    return std::string(kSavedFileTitle) + "   " + std::string(kVersionText) + " 版" +
            std::string(kLineEnd);
 }
 

@@ -25,6 +25,9 @@ struct LocalTime {
 // are left out when 0, then the minutes, then the hour, so exact midnight gives the date alone.
 std::string timeStampText(const LocalTime& time);
 
+// How every saved file begins, whatever the version that saved it.
+inline constexpr std::string_view kSavedFileTitle = "银罗盘排列3/3D选号缩水工具";
+
 // The first line of every saved file: "银罗盘排列3/3D选号缩水工具    V2.90 版" and CR LF.
 std::string savedFileTitleLine();
 

@@ -33,9 +33,14 @@ class RunSettings {
         return *check_;
     }
 
+    // The "单式排除" numbers, with "排 除" ticked; under the group types each stands for its group.
     const NumberSet& excludedSingles() {
-        if (!singles_)
-            singles_ = numbersAnywhereIn(settings_.excludeSingles);
+        if (!singles_) {
+            singles_ = settings_.isChecked(Check::ExcludeSets) ? numbersIn(settings_.excludeSingles)
+                                                               : NumberSet();
+            if (isGroupSelection(settings_.numberType))
+                singles_ = groupFormsOf(*singles_);
+        }
         return *singles_;
     }
 
@@ -80,36 +85,62 @@ class RunSettings {
     std::optional<NumberSet> singles_;
 };
 
-// Only three-digit candidates are walked: the base list's empty items are skipped.
-void walkCandidates(RunSettings& live, Session& session) {
+// The order of the first group in filter order that rejects: the lowest bit set.
+int firstRejectingOrder(std::uint64_t rejectingGroups) {
+    int order = 1;
+    while ((rejectingGroups & 1U) == 0) {
+        rejectingGroups >>= 1;
+        ++order;
+    }
+    return order;
+}
+
+// Walks the candidates and counts each removed one at the step that removed it. Only
+// three-digit candidates are walked: the base list's empty items are skipped.
+void walkCandidates(RunSettings& live, Session& session, RunTally& tally) {
     NumberSet seenGroups;
     for (const std::string& candidate : session.candidates) {
         live.letWindowBreathe();
         if (!isNumberText(candidate))
             continue;
+        ++tally.candidates;
         const NumberType type = live.settings().numberType;
-        if (skipByNumberType(type, candidate, seenGroups))
+        if (skipByNumberType(type, candidate, seenGroups)) {
+            ++tally.byNumberType;
             continue;
+        }
         const Verdict& verdict = live.check().judge(numberValue(candidate));
-        if (verdict.setsExclude || !verdict.passesConditions())
+        if (verdict.setsExclude) {
+            ++tally.byExclusionSets;
             continue;
+        }
+        if (!verdict.passesConditions()) {
+            ++tally.byGroup[static_cast<std::size_t>(firstRejectingOrder(verdict.rejectingGroups) -
+                                                     1)];
+            continue;
+        }
         const std::string listed = isGroupSelection(type) ? groupForm(candidate) : candidate;
         seenGroups.add(listed);
-        if (!live.excludedSingles().contains(listed))
+        if (live.excludedSingles().contains(listed))
+            ++tally.bySingles;
+        else
             session.results.push_back(listed);
     }
 }
 
 // Removes numbers at random positions until at most the target count remain; the survivors
-// keep their relative order.
-void thinToTargetCount(std::string_view targetCount, Session& session) {
+// keep their relative order. Returns how many went.
+int thinToTargetCount(std::string_view targetCount, Session& session) {
     const long long target = leadingNumber(targetCount);
     std::mt19937_64 generator(nextSeed(tickMilliseconds(), session.seedCounter));
     NumberList& results = session.results;
+    int removed = 0;
     while (static_cast<long long>(results.size()) > target) {
         std::uniform_int_distribution<std::size_t> position(0, results.size() - 1);
         results.erase(results.begin() + static_cast<std::ptrdiff_t>(position(generator)));
+        ++removed;
     }
+    return removed;
 }
 
 // Marks the run as in progress and tells the window so for as long as the walk lasts, also
@@ -148,11 +179,15 @@ void runFilter(Controls& controls, Session& session) {
     session.results.clear();
     live.letWindowBreathe();
     session.candidates = generateCandidates(live.settings());
-    walkCandidates(live, session);
+    RunTally tally;
+    walkCandidates(live, session, tally);
     guard.endWalk();
     const FilterSettings& settings = live.settings();
     if (settings.isChecked(Check::RandomCount))
-        thinToTargetCount(settings.targetCount, session);
+        tally.byThinning = thinToTargetCount(settings.targetCount, session);
+    tally.kept = static_cast<int>(session.results.size());
+    session.lastRunSettings = settings;
+    session.lastRunTally = tally;
     controls.setText(TextBox::Result,
                      conditionSummaryText(settings, controls.resultGrouping(), session.results));
 }

@@ -69,23 +69,30 @@ TEST_P(DigitText, GivesDistinctDigitsAscending) {
     EXPECT_EQ(normaliseDigitText(GetParam().text), GetParam().expected);
 }
 
+// What the digit boxes read from what a player types: digits only, full-width ones included.
 INSTANTIATE_TEST_SUITE_P(
     Texts, DigitText,
     ::testing::Values(DigitTextCase{"Empty", "", ""}, DigitTextCase{"Sorted", "9352", "2359"},
-                      DigitTextCase{"BlankCountsZero", "1 3", "013"},
+                      DigitTextCase{"Blank", "1 3", "13"}, DigitTextCase{"Comma", "1,3", "13"},
+                      DigitTextCase{"FullWidthComma", "1，3", "13"},
+                      DigitTextCase{"ListComma", "1、3", "13"},
+                      DigitTextCase{"FullWidthDigits", "１２", "12"},
+                      DigitTextCase{"Letters", "a1b3c", "13"},
                       DigitTextCase{"InitialHint", "格式如：0245689      ", "0245689"},
-                      DigitTextCase{"FullWidthDigitsCountZero", "１２", "0"},
-                      DigitTextCase{"NulCountsZero", std::string("5\0", 2), "05"},
+                      DigitTextCase{"Nul", std::string("5\0", 2), "5"},
+                      DigitTextCase{"HalfAFullWidthDigit", "\xEF\xBC", ""},
                       DigitTextCase{"InvalidBytes",
                                     "\xFF\xC3"
                                     "9",
-                                    "09"}),
+                                    "9"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LeadingNumber, ReadsTheLeadingDecimalNumber) {
     EXPECT_EQ(leadingNumber("  25注"), 25);
     EXPECT_EQ(leadingNumber("注25"), 0);
     EXPECT_EQ(leadingNumber(""), 0);
+    EXPECT_EQ(leadingNumber("０５注"), 5);
+    EXPECT_EQ(withAsciiDigits("１x２３"), "1x23");
     EXPECT_EQ(leadingNumber("99999999999999999999999"), 9223372036854775807LL);
 }
 

@@ -72,10 +72,24 @@ std::string literalExpansion(const std::string& list) {
     return output;
 }
 
+// Full-width digits, as Chinese input types them, are digits too.
+std::string withHalfWidthDigits(std::string_view text) {
+    static const char* const kFullWidth[] = {"０", "１", "２", "３", "４",
+                                             "５", "６", "７", "８", "９"};
+    std::string replaced(text);
+    for (int digit = 0; digit < 10; ++digit) {
+        const std::string wide = kFullWidth[digit];
+        for (std::size_t at = replaced.find(wide); at != std::string::npos;
+             at = replaced.find(wide, at + 1))
+            replaced.replace(at, wide.size(), 1, static_cast<char>('0' + digit));
+    }
+    return replaced;
+}
+
 }  // namespace
 
 std::string literalNormaliseNumberText(std::string_view text, bool intersect, bool groupToDirect) {
-    const std::vector<std::string> tokens = literalTokens(text);
+    const std::vector<std::string> tokens = literalTokens(withHalfWidthDigits(text));
     const std::string list = intersect ? literalIntersection(tokens) : literalDistinct(tokens);
     return groupToDirect ? literalExpansion(list) : list;
 }

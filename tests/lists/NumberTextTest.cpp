@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         NormaliseCase{"ExpandTripleFirst", "555 122 112", false, true,
                       "555 212 221 122  112 211 121  "},
         NormaliseCase{"ExpandAfterIntersect", "122 221 122 9", true, true, "212 221 122  "},
-        NormaliseCase{"FullWidthDigitsAreNotDigits", "１２３", false, false, ""},
+        NormaliseCase{"FullWidthDigitsAreDigits", "１２３ 4５6", false, false, "123 456 "},
         NormaliseCase{"NulSeparates", std::string("12\0003456", 6), false, false, "345 "},
         NormaliseCase{"FourByteCharactersSeparate",
                       "123\xF0\x9F\x98\x80"
@@ -146,14 +146,46 @@ TEST(NormaliseNumberText, FinishesAFiftyMegabyteText) {
               "123 132 213 231 312 321  456 465 546 564 645 654  ");
 }
 
-TEST(NumbersAnywhereIn, EveryThreeConsecutiveDigitsOverlappingOnesIncluded) {
-    const NumberSet numbers = numbersAnywhereIn("1234 x56789\xFF\xFE\x30\x31");
-    for (int value : {123, 234, 567, 678, 789})
+TEST(NumbersIn, ReadsTheTextAsTheBaseListDoes) {
+    const NumberSet numbers = numbersIn("123456 1234 ６５４");
+    for (int value : {123, 456, 654})
         EXPECT_TRUE(numbers.contains(value)) << value;
-    EXPECT_EQ(numbers.size(), 5u);
-    EXPECT_EQ(numbersAnywhereIn("12").size(), 0u);
-    EXPECT_EQ(numbersAnywhereIn("").size(), 0u);
+    EXPECT_EQ(numbers.size(), 3u);
+    EXPECT_TRUE(groupFormsOf(numbers).contains(456));
+    EXPECT_EQ(groupFormsOf(numbers).size(), 2u);
 }
+
+struct ReadBackCase {
+    const char* name;
+    std::string text;
+    bool intersect;
+    bool groupToDirect;
+    const char* shown;
+};
+
+class ReadBack : public ::testing::TestWithParam<ReadBackCase> {};
+
+TEST_P(ReadBack, SaysWhatWasRead) {
+    const ReadBackCase& c = GetParam();
+    EXPECT_EQ(readBackText(readNumberText(c.text, c.intersect, c.groupToDirect), c.intersect,
+                           c.groupToDirect),
+              c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadBack,
+    ::testing::Values(
+        ReadBackCase{"Empty", "", false, false, "读到 0 个号码，不同的 0 注"},
+        ReadBackCase{"Repeats", "123 456 123", false, false, "读到 3 个号码，不同的 2 注"},
+        ReadBackCase{"Intersection", "123 456 123", true, false, "读到 3 个号码，取交集 1 注"},
+        ReadBackCase{"Expanded", "123 555", false, true, "读到 2 个号码，不同的 2 注，转直后 7 注"},
+        ReadBackCase{"ForumHeader", "第2024123期 123", false, false,
+                     "读到 3 个号码，不同的 3 注；2024123 → 202 412，丢弃 3"},
+        ReadBackCase{"ShortRuns", "12 3 456", false, false,
+                     "读到 1 个号码，不同的 1 注；12 丢弃 12；3 丢弃 3"},
+        ReadBackCase{"ManyOddRuns", "1 2 3 4 5", false, false,
+                     "读到 0 个号码，不同的 0 注；1 丢弃 1；2 丢弃 2；3 丢弃 3 等 5 处"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace suoshui

@@ -107,16 +107,49 @@ TEST_F(FilterRunTest, ShortExclusionTextsExcludeNothing) {
     EXPECT_EQ(session.results.size(), 1000u);
 }
 
-TEST_F(FilterRunTest, SinglesAreExcludedBySubstringButStillCountAsSeenGroups) {
-    settings().excludeSingles = "1234";
+TEST_F(FilterRunTest, SinglesApplyOnlyWithTheExclusionPageTicked) {
+    settings().excludeSingles = "123456 1234";
     run();
-    EXPECT_EQ(session.results.size(), 998u);
-    EXPECT_EQ(count("123") + count("234"), 0);
+    EXPECT_EQ(session.results.size(), 1000u);
+    settings().setChecked(Check::ExcludeSets);
+    run();
+    EXPECT_EQ(session.results.size(), 998u);  // 123 and 456, not 234 or 345
+    EXPECT_EQ(count("123") + count("456"), 0);
+    EXPECT_EQ(count("234"), 1);
+}
+
+TEST_F(FilterRunTest, UnderGroupTypesASingleRemovesItsGroupWhichStillCountsAsListed) {
+    settings().setChecked(Check::ExcludeSets);
     settings().numberType = NumberType::Group;
-    settings().excludeSingles = "123";
+    settings().excludeSingles = "654";
     run();
     EXPECT_EQ(session.results.size(), 209u);
-    EXPECT_EQ(count("123"), 0);
+    EXPECT_EQ(count("456"), 0);
+    EXPECT_EQ(session.lastRunTally.bySingles, 1);
+}
+
+// Every candidate is counted once, at the step that removed it.
+TEST_F(FilterRunTest, TallyAddsUpToTheCandidates) {
+    settings().numberType = NumberType::DirectSix;
+    settings().setChecked(Check::ExcludeSets);
+    settings().excludeSets[0] = "0123";
+    settings().excludeSingles = "987";
+    tickCaptions(settings(), groupLabelled("和值：").tags, {"10", "11", "12"});
+    tickCaptions(settings(), groupLabelled("跨度：").tags, {"5", "6"});
+    settings().setChecked(Check::RandomCount);
+    settings().targetCount = "10";
+    run();
+    const RunTally& tally = session.lastRunTally;
+    EXPECT_EQ(tally.candidates, 1000);
+    EXPECT_EQ(tally.byNumberType, 280);
+    EXPECT_EQ(tally.byExclusionSets, 24);  // the 组六 numbers over 0-3
+    EXPECT_GT(tally.byGroup[static_cast<std::size_t>(groupLabelled("和值：").order - 1)], 0);
+    int removed = tally.byNumberType + tally.byExclusionSets + tally.bySingles + tally.byThinning;
+    for (int byGroup : tally.byGroup)
+        removed += byGroup;
+    EXPECT_EQ(removed + tally.kept, tally.candidates);
+    EXPECT_EQ(tally.kept, 10);
+    EXPECT_EQ(session.lastRunSettings, settings());
 }
 
 TEST_F(FilterRunTest, RandomThinningKeepsTargetCountInOrder) {
@@ -136,7 +169,7 @@ TEST_F(FilterRunTest, RandomThinningKeepsTargetCountInOrder) {
 
 TEST_F(FilterRunTest, RandomThinningWithoutTargetRemovesEverything) {
     settings().setChecked(Check::RandomCount);
-    for (const char* target : {"", "abc", "０５"}) {
+    for (const char* target : {"", "abc", "0"}) {
         settings().targetCount = target;
         run();
         EXPECT_TRUE(session.results.empty()) << target;
