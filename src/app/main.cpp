@@ -2,11 +2,13 @@
 
 #include "ui/ProgramStart.h"
 #include "ui/StartWindow.h"
+#include "ui/Translations.h"
 
 int main(int argc, char** argv) {
     suoshui::ui::answerCommandLine(argc, argv);
     QApplication application(argc, argv);
     suoshui::ui::nameProgram();
+    suoshui::ui::installChineseTranslations(application);
     suoshui::ui::markProgramWindows();
     StartWindow start;
     start.show();

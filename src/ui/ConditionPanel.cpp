@@ -3,9 +3,11 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <cstdlib>
 
 #include "ui/HandlerGuard.h"
 #include "ui/ValueBox.h"
@@ -254,7 +256,126 @@ bool ConditionPanel::eventFilter(QObject* watched, QEvent* event) {
         QCoreApplication::sendEvent(scrollBar_, event);
         return true;
     }
+    if (auto* box = qobject_cast<ValueBox*>(watched)) {
+        if (event->type() == QEvent::KeyPress)
+            return handleKey(*box, static_cast<QKeyEvent*>(event)->key());
+        if (event->type() == QEvent::FocusIn)
+            keepInView(*box);
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+void ConditionPanel::setTabNeighbours(QWidget* before, QWidget* after) {
+    tabBefore_ = before;
+    tabAfter_ = after;
+    if (QWidget* entry = entryBox())
+        entry->setFocusPolicy(Qt::StrongFocus);
+}
+
+bool ConditionPanel::handleKey(ValueBox& box, int key) {
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        if (QWidget* next = key == Qt::Key_Tab ? tabAfter_ : tabBefore_)
+            next->setFocus(key == Qt::Key_Tab ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    if (key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up && key != Qt::Key_Down)
+        return false;
+    if (ValueBox* next = neighbour(box, key))
+        next->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+// The boxes the player can click, with where they stand in the rows' frame.
+std::vector<ConditionPanel::Placed> ConditionPanel::clickableBoxes() const {
+    std::vector<Placed> placed;
+    for (ValueBox* box : rows_.boxes.all()) {
+        // The stray box above its row is out of sight, so out of reach.
+        if (conditionFrame_->isAncestorOf(box) && box->isVisibleTo(conditionFrame_) &&
+            box->isEnabled() && box->y() >= 0)
+            placed.push_back({box, box->mapTo(conditionFrame_, QPoint(0, 0))});
+    }
+    return placed;
+}
+
+namespace {
+
+constexpr int kSameLine = 4;
+
+bool onLine(QPoint place, int lineTop) {
+    return std::abs(place.y() - lineTop) <= kSameLine;
+}
+
+// The boxes of the nearest line below (`down`) or above the given top.
+template <typename Placed>
+std::vector<Placed> nextLine(const std::vector<Placed>& boxes, int top, bool down) {
+    const Placed* nearest = nullptr;
+    for (const Placed& box : boxes) {
+        const int dy = box.at.y() - top;
+        const bool beyond = down ? dy > kSameLine : dy < -kSameLine;
+        if (beyond && (!nearest || std::abs(dy) < std::abs(nearest->at.y() - top)))
+            nearest = &box;
+    }
+    std::vector<Placed> line;
+    for (const Placed& box : boxes) {
+        if (nearest && onLine(box.at, nearest->at.y()))
+            line.push_back(box);
+    }
+    return line;
+}
+
+// The box nearest to `x`.
+template <typename Placed>
+ValueBox* closestTo(const std::vector<Placed>& boxes, int x) {
+    const Placed* best = nullptr;
+    for (const Placed& box : boxes) {
+        if (!best || std::abs(box.at.x() - x) < std::abs(best->at.x() - x))
+            best = &box;
+    }
+    return best ? best->box : nullptr;
+}
+
+}  // namespace
+
+// The box an arrow key leads to, by where the boxes stand: along the line and on to the next
+// line at its ends, or to the nearest box of the line above or below.
+ValueBox* ConditionPanel::neighbour(const ValueBox& from, int key) const {
+    const std::vector<Placed> boxes = clickableBoxes();
+    const QPoint here = from.mapTo(conditionFrame_, QPoint(0, 0));
+    const bool forward = key == Qt::Key_Right || key == Qt::Key_Down;
+    if (key == Qt::Key_Up || key == Qt::Key_Down)
+        return closestTo(nextLine(boxes, here.y(), forward), here.x());
+    std::vector<Placed> along;
+    for (const Placed& box : boxes) {
+        const bool ahead = forward ? box.at.x() > here.x() : box.at.x() < here.x();
+        if (onLine(box.at, here.y()) && ahead)
+            along.push_back(box);
+    }
+    if (!along.empty())
+        return closestTo(along, here.x());
+    // At the end of a line: the start of the next one, or the end of the one before.
+    return closestTo(nextLine(boxes, here.y(), forward), forward ? 0 : 1 << 20);
+}
+
+QWidget* ConditionPanel::entryBox() const {
+    const std::vector<Placed> boxes = clickableBoxes();
+    const Placed* first = nullptr;
+    for (const Placed& box : boxes) {
+        if (!first || std::pair(box.at.y(), box.at.x()) < std::pair(first->at.y(), first->at.x()))
+            first = &box;
+    }
+    return first ? first->box : nullptr;
+}
+
+// The rows scroll so that the box the keyboard is on stands in the visible part.
+void ConditionPanel::keepInView(const ValueBox& box) {
+    constexpr int kMargin = 20;
+    const int top = box.mapTo(conditionFrame_, QPoint(0, 0)).y();
+    const int shown = height() - kBottomEdge;
+    const int scrolled = scrollBar_->value();
+    if (top < scrolled + kMargin)
+        scrollBar_->setValue(top - kMargin);
+    else if (top + box.height() > scrolled + shown - kMargin)
+        scrollBar_->setValue(top + box.height() - shown + kMargin);
 }
 
 }  // namespace suoshui::ui

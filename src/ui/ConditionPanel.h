@@ -37,6 +37,11 @@ class ConditionPanel : public QWidget {
     void untickBankerBoxes();
     // "不定位" and "胆拖" take every position box as its row's toggle stands.
     void matchPositionRowsToToggles();
+    // The box Tab reaches the rows by: the first of the first row. In the rows the arrow keys
+    // move between boxes and Space ticks; Tab and Shift+Tab leave them for these neighbours.
+    QWidget* entryBox() const;
+    void setTabNeighbours(QWidget* before, QWidget* after);
+
     // "重置": nothing ticked, the "包含" boxes unticked with the pair rows in the exclude colours,
     // the rows usable and the extra panel off.
     void reset();
@@ -57,6 +62,14 @@ class ConditionPanel : public QWidget {
     void onValueBoxClicked(const ValueBox& box);
     void colourIncludeRows(Check include, bool ticked);
     QWidget* rowOfGroupWith(TestKind test) const;
+    struct Placed {
+        ValueBox* box;
+        QPoint at;
+    };
+    std::vector<Placed> clickableBoxes() const;
+    bool handleKey(ValueBox& box, int key);
+    ValueBox* neighbour(const ValueBox& from, int key) const;
+    void keepInView(const ValueBox& box);
 
     QFrame* conditionFrame_ = nullptr;
     QFrame* extraPanel_ = nullptr;
@@ -64,6 +77,8 @@ class ConditionPanel : public QWidget {
     QScrollBar* scrollBar_ = nullptr;
     BuiltRows rows_;
     std::shared_ptr<const BoxStates::Captions> captions_;
+    QWidget* tabBefore_ = nullptr;
+    QWidget* tabAfter_ = nullptr;
 };
 
 }  // namespace suoshui::ui

@@ -104,23 +104,24 @@ class RowBuilder {
         return frame;
     }
 
-    // Labels stacked closer than a line of the usual font ("连 号" over "形态") use a smaller
-    // one and sit right below each other.
+    // Labels stacked closer than a line of the usual font ("连 号" over "形态") share the
+    // frame's height in equal lines, in a font small enough for a line each.
     static void addLabels(const RowLayout& layout, QFrame* frame, std::vector<QRect>& obstacles) {
         const auto& labels = layout.labels;
         const bool stacked = labels.size() > 1 && labels[1].top - labels[0].top < kLabelHeight + 1;
-        // Two stacked lines of the smaller font must still end inside the row's frame.
-        const int height = stacked ? kLabelHeight - 2 : kLabelHeight;
-        int lowestFree = 0;
+        const int inside = layout.height - 2 * frame->frameWidth();
+        const int stackedHeight = stacked ? inside / static_cast<int>(labels.size()) : 0;
+        int line = 0;
         for (const RowLabel& def : labels) {
             auto* label = new QLabel(qtText(def.text), frame);
-            label->setFont(songTi(stacked ? 11 : 12, true));
+            label->setFont(songTi(stacked ? stackedHeight - 2 : 12, true));
             label->adjustSize();
-            const int top = stacked ? std::max(def.top, lowestFree) : def.top;
-            label->setGeometry(def.left, top, label->width(), height);
+            const int top = stacked ? frame->frameWidth() + line * stackedHeight : def.top;
+            label->setGeometry(def.left, top, label->width(),
+                               stacked ? stackedHeight : kLabelHeight);
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            lowestFree = top + height;
             obstacles.push_back(label->geometry());
+            ++line;
         }
     }
 

@@ -1,8 +1,11 @@
 #include "ui/FileActions.h"
 
-#include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 #include "ui/TextFiles.h"
 
@@ -12,17 +15,25 @@ namespace {
 
 const QString kTextFileFilter = QStringLiteral("文本文件*.txt (*.txt)");
 
+// The player's documents folder: the program's own folder is not writable once installed.
+QString firstFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
 }  // namespace
 
 FileActions::FileActions(QWidget* window)
-    : QObject(window), window_(window), dialog_(new QFileDialog(window)) {
+    : QObject(window),
+      window_(window),
+      dialog_(new QFileDialog(window)),
+      lastDirectory_(firstFolder()) {
     dialog_->setObjectName(QStringLiteral("通用对话框1"));
     dialog_->setOption(QFileDialog::DontUseNativeDialog);
-    dialog_->setDirectory(QCoreApplication::applicationDirPath());
+    dialog_->setDirectory(lastDirectory_);
 }
 
-// Shows the dialog for saving or opening, with the last chosen file filled in. Empty when the
-// player cancels.
+// Shows the dialog for saving or opening. Empty when the player cancels.
 QString FileActions::chooseTextFile(bool forSaving) {
     dialog_->setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog_->setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -30,37 +41,43 @@ QString FileActions::chooseTextFile(bool forSaving) {
     dialog_->setDefaultSuffix(forSaving ? QStringLiteral("txt") : QString());
     // The save appends to an existing file, so there is nothing to confirm.
     dialog_->setOption(QFileDialog::DontConfirmOverwrite);
-    if (!lastChosenFile_.isEmpty())
-        dialog_->selectFile(lastChosenFile_);
+    // Its own last file, in that file's folder; else an empty name where the last file was.
+    QString& last = forSaving ? lastSaved_ : lastImported_;
+    dialog_->setDirectory(last.isEmpty() ? lastDirectory_ : QFileInfo(last).absolutePath());
+    if (!last.isEmpty())
+        dialog_->selectFile(QFileInfo(last).fileName());
+    else if (auto* name = dialog_->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        name->clear();  // selectFile keeps the name of the other action's file
     if (dialog_->exec() != QDialog::Accepted || dialog_->selectedFiles().isEmpty())
         return {};
-    lastChosenFile_ = dialog_->selectedFiles().constFirst();
-    return lastChosenFile_;
+    last = dialog_->selectedFiles().constFirst();
+    lastDirectory_ = QFileInfo(last).absolutePath();
+    return last;
 }
 
-void FileActions::saveReport(const std::string& report, bool busy) {
+std::optional<QString> FileActions::saveReport(const std::string& report, bool busy) {
     const QString path = busy ? QString() : chooseTextFile(true);
     if (path.isEmpty())
-        return;
+        return std::nullopt;
     const FileProblem problem = saveReportToFile(path, report, localTimeNow());
-    if (problem.happened())
-        QMessageBox::warning(
-            window_, QStringLiteral("保存"),
-            QStringLiteral("结果没有保存到文件“%1”：%2").arg(path, problem.reason));
+    if (!problem.happened())
+        return path;
+    QMessageBox::warning(window_, QStringLiteral("保存"),
+                         QStringLiteral("结果没有保存到文件“%1”：%2").arg(path, problem.reason));
+    return std::nullopt;
 }
 
-std::optional<QString> FileActions::importText(bool busy) {
+std::optional<FileActions::Imported> FileActions::importText(bool busy) {
     const QString path = busy ? QString() : chooseTextFile(false);
     if (path.isEmpty())
         return std::nullopt;
     ImportedText imported = readImportedFile(path);
-    if (imported.problem.happened()) {
-        QMessageBox::warning(window_, QStringLiteral("导入大底"),
-                             QStringLiteral("没有导入文件“%1”：%2\n大底保持原样。")
-                                 .arg(path, imported.problem.reason));
-        return std::nullopt;
-    }
-    return std::move(imported.text);
+    if (!imported.problem.happened())
+        return Imported{path, std::move(imported.text)};
+    QMessageBox::warning(
+        window_, QStringLiteral("导入大底"),
+        QStringLiteral("没有导入文件“%1”：%2\n大底保持原样。").arg(path, imported.problem.reason));
+    return std::nullopt;
 }
 
 }  // namespace suoshui::ui

@@ -21,16 +21,26 @@ class FileActions : public QObject {
     QFileDialog* dialog() const { return dialog_; }
 
     // Both do nothing while `busy`: a dialog inside a run's event passes would nest its loop.
-    void saveReport(const std::string& report, bool busy);
+    // The file saved to, or nothing when the player cancels or the save fails.
+    std::optional<QString> saveReport(const std::string& report, bool busy);
+
+    struct Imported {
+        QString path;
+        QString text;
+    };
     // The file's text, or nothing when the player cancels or the file cannot be read.
-    std::optional<QString> importText(bool busy);
+    std::optional<Imported> importText(bool busy);
 
   private:
     QString chooseTextFile(bool forSaving);
 
     QWidget* window_;
     QFileDialog* dialog_;
-    QString lastChosenFile_;  // filled into the dialog, so repeated saves go to one file
+    // Each action fills in its own last file, so that repeated saves go to one file and an
+    // import never offers a report; without one the dialog opens where the last file was.
+    QString lastDirectory_;
+    QString lastSaved_;
+    QString lastImported_;
 };
 
 }  // namespace suoshui::ui

@@ -8,12 +8,13 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QValidator>
+#include <QTimer>
 
 #include "lists/InputHints.h"
+#include "lists/NumberText.h"
 #include "ui/ChunkedText.h"
-#include "ui/LeftPressWatcher.h"
 #include "ui/LineEnds.h"
+#include "ui/NoteBox.h"
 #include "ui/WindowFonts.h"
 
 namespace suoshui::ui {
@@ -27,21 +28,9 @@ QString qtText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The hint after a run has kept only its digits.
-const QString kDigitSequenceHintDigits = QStringLiteral("0245689");
-
-// Limits what the player types without cutting a longer text the program puts in the box
-// itself (the hint of the digit sequence box is longer than the ten digits it takes).
-class TypedLengthValidator : public QValidator {
-  public:
-    TypedLengthValidator(int maxChars, QObject* parent) : QValidator(parent), max_(maxChars) {}
-    State validate(QString& input, int&) const override {
-        return input.size() <= max_ ? Acceptable : Invalid;
-    }
-
-  private:
-    int max_;
-};
+// The base list is read again this long after the player stops typing: a pasted list of
+// megabytes is read once, not at every piece that goes in.
+constexpr int kReadBackDelayMs = 150;
 
 QLabel* addLabel(QWidget* page, const char* text, int left, int top) {
     auto* label = new QLabel(QString::fromUtf8(text), page);
@@ -95,7 +84,7 @@ InputPages::InputPages(QWidget* parent) : QStackedWidget(parent) {
         connect(box, &QCheckBox::toggled, this, &InputPages::changed);
     connect(positionSelector_, &QComboBox::currentIndexChanged, this, &InputPages::changed);
     connect(importButton_, &QPushButton::clicked, this, &InputPages::importClicked);
-    watchDigitSequenceBox();
+    watchBaseList();
 }
 
 void InputPages::buildDigitSequencePage(QWidget* page) {
@@ -104,8 +93,8 @@ void InputPages::buildDigitSequencePage(QWidget* page) {
     box->setObjectName(QStringLiteral("DigitSequenceBox"));
     box->setGeometry(9, 34, 163, 20);
     box->setFont(songTi(14, true));
-    box->setValidator(new TypedLengthValidator(10, box));
-    box->setText(qtText(kDigitSequenceHint));
+    box->setMaxLength(10);
+    box->setPlaceholderText(qtText(kDigitSequenceHint).trimmed());
     lineBoxes_[InputBox::DigitSequence] = box;
 }
 
@@ -133,21 +122,33 @@ void InputPages::buildBaseListPage(QWidget* page) {
     importButton_->setFont(songTi(12));
     importButton_->setToolTip(
         QStringLiteral("提示：必须用空格或者“，”分隔，否则会出错！也可以直接粘贴"));
-    const std::pair<Check, const char*> options[] = {{Check::Intersect, "取 交 集"},
-                                                     {Check::GroupToDirect, "组选转直"}};
+    struct OptionDef {
+        Check check;
+        const char* caption;
+        const char* hint;
+    };
+    const OptionDef options[] = {
+        {Check::Intersect, "取 交 集",
+         "只用大底里出现两次以上的号码：暂存几次结果后，得到它们共有的号码"},
+        {Check::GroupToDirect, "组选转直", "把大底里的每个号码展开成同样数字的全部直选号码"},
+    };
     int top = 30;
-    for (const auto& [check, caption] : options) {
+    for (const auto& [check, caption, hint] : options) {
         auto* box = new QCheckBox(QString::fromUtf8(caption), page);
         box->setFont(heiTi(12));
+        box->setToolTip(QString::fromUtf8(hint));
         box->adjustSize();
         // The second option sits near the foot of the page; it ends where the page does.
         box->setGeometry(8, top, box->width(), std::min(box->height(), kPageHeight - top));
         options_[check] = box;
         top += 18;
     }
-    QPlainTextEdit* list = addMultiLineBox(page, "BaseListBox", {94, 3, 320, 62});
-    list->setPlainText(fromCrLf(qtText(kBaseListHint)));
-    multiLineBoxes_[InputBox::BaseList] = list;
+    baseList_ = new NoteBox(QStringLiteral("BaseListReadBack"), page);
+    baseList_->setObjectName(QStringLiteral("BaseListBox"));
+    baseList_->setGeometry(94, 3, 320, 62);
+    baseList_->setFont(songTi(12));
+    baseList_->setPlaceholderText(fromCrLf(qtText(kBaseListHint)).trimmed());
+    multiLineBoxes_[InputBox::BaseList] = baseList_;
 }
 
 void InputPages::buildCountPage(QWidget* page) {
@@ -180,21 +181,24 @@ void InputPages::buildExclusionPage(QWidget* page) {
         addMultiLineBox(page, "ExcludeSinglesBox", {239, 21, 226, 44});
 }
 
-// A press on the box takes the hint away so the player can type at once, but never digits the
-// player typed.
-void InputPages::watchDigitSequenceBox() {
-    QLineEdit* box = lineBoxes_.at(InputBox::DigitSequence);
-    connect(box, &QLineEdit::textEdited, this, [this] { digitSequenceTyped_ = true; });
-    new LeftPressWatcher(box, [this, box] {
-        if (emptiesDigitSequenceOnPress())
-            box->clear();
-    });
+void InputPages::watchBaseList() {
+    readBackDelay_ = new QTimer(this);
+    readBackDelay_->setSingleShot(true);
+    readBackDelay_->setInterval(kReadBackDelayMs);
+    connect(readBackDelay_, &QTimer::timeout, this, &InputPages::showBaseListReading);
+    const auto readAgain = [this] { readBackDelay_->start(); };
+    connect(baseList_, &QPlainTextEdit::textChanged, this, readAgain);
+    for (const auto& [check, box] : options_)
+        connect(box, &QCheckBox::toggled, this, readAgain);
+    showBaseListReading();
 }
 
-bool InputPages::emptiesDigitSequenceOnPress() const {
-    const QString text = lineBoxes_.at(InputBox::DigitSequence)->text();
-    return !digitSequenceTyped_ &&
-           (text == qtText(kDigitSequenceHint) || text == kDigitSequenceHintDigits);
+void InputPages::showBaseListReading() {
+    const bool intersect = options_.at(Check::Intersect)->isChecked();
+    const bool groupToDirect = options_.at(Check::GroupToDirect)->isChecked();
+    const std::string text = baseList_->toPlainText().toStdString();
+    baseList_->setNote(QString::fromStdString(
+        readBackText(readNumberText(text, intersect, groupToDirect), intersect, groupToDirect)));
 }
 
 std::string InputPages::text(InputBox box) const {
@@ -227,10 +231,6 @@ QCheckBox* InputPages::checkBox(Check check) const {
     return found == options_.end() ? nullptr : found->second;
 }
 
-QPlainTextEdit* InputPages::baseListBox() const {
-    return multiLineBoxes_.at(InputBox::BaseList);
-}
-
 void InputPages::showPage(ShownPage page) {
     if (!page) {
         hide();
@@ -245,7 +245,6 @@ void InputPages::reset() {
                          InputBox::ExcludeSet4, InputBox::ExcludeSingles, InputBox::TargetCount,
                          InputBox::Banker, InputBox::Drag, InputBox::DigitSequence})
         setText(box, QString());
-    digitSequenceTyped_ = false;
     hide();
 }
 

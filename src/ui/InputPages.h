@@ -12,8 +12,11 @@ class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 
 namespace suoshui::ui {
+
+class NoteBox;
 
 // The edit boxes of the input pages.
 enum class InputBox {
@@ -31,7 +34,8 @@ enum class InputBox {
 
 // The five input pages ("选择夹") that cover the position rows when a mode or option needs
 // typed digits or numbers: the digit sequence, banker and drag digits, the base list with its
-// import button and list options, the count, and the exclusions. Hidden at start.
+// import button and list options, the count, and the exclusions. Hidden at start. The digit
+// sequence and the base list show what to type as grey placeholder text, never as content.
 class InputPages : public QStackedWidget {
     Q_OBJECT
   public:
@@ -48,12 +52,11 @@ class InputPages : public QStackedWidget {
 
     // Shows the page, or hides the pages for none.
     void showPage(ShownPage page);
-    // "重置": every box but the base list emptied, the digit box's hint back, the pages hidden.
+    // "重置": every box but the base list emptied, the pages hidden.
     void reset();
 
     // The inputs in reading order, for the keyboard.
     std::vector<QWidget*> inputsInReadingOrder() const;
-    QPlainTextEdit* baseListBox() const;
 
   signals:
     void importClicked();
@@ -66,16 +69,16 @@ class InputPages : public QStackedWidget {
     void buildBaseListPage(QWidget* page);
     void buildCountPage(QWidget* page);
     void buildExclusionPage(QWidget* page);
-    void watchDigitSequenceBox();
-    bool emptiesDigitSequenceOnPress() const;
+    void watchBaseList();
+    void showBaseListReading();
 
     std::map<InputBox, QLineEdit*> lineBoxes_;
     std::map<InputBox, QPlainTextEdit*> multiLineBoxes_;
     std::map<Check, QCheckBox*> options_;
     QComboBox* positionSelector_ = nullptr;
     QPushButton* importButton_ = nullptr;
-    // Whether the player has typed into the digit sequence box since start or the last reset.
-    bool digitSequenceTyped_ = false;
+    NoteBox* baseList_ = nullptr;
+    QTimer* readBackDelay_ = nullptr;
 };
 
 }  // namespace suoshui::ui

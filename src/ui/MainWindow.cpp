@@ -5,8 +5,11 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QSizeGrip>
 
 #include "lists/ConditionSummary.h"
+#include "lists/NumberText.h"
+#include "lists/ReportReading.h"
 #include "lists/StoredResult.h"
 #include "run/FilterRun.h"
 #include "ui/ConditionPanel.h"
@@ -28,6 +31,10 @@ static void loadWindowPictures() {
 namespace suoshui::ui {
 
 namespace {
+
+QString qtText(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 constexpr int kEdgeWidth = 11;
 constexpr int kResultLeft = 515;
@@ -60,6 +67,9 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHin
     results_ = new ResultPanel(this);
     buildEdges();
     topBar_ = new TopBar(this);
+    // The frameless window is sized from its lower right corner.
+    sizeGrip_ = new QSizeGrip(this);
+    sizeGrip_->setObjectName(QStringLiteral("SizeGrip"));
     files_ = new FileActions(this);
     runControls_ = new RunControls(*conditions_, *options_, *inputs_, *results_, *this);
 
@@ -103,6 +113,9 @@ void MainWindow::layoutMainWindow() {
     conditions_->fitToHeight(H - conditions_->y());
     results_->fitResultBox(rightEdge_->x() - kResultLeft - 3,
                            H - kResultTop - kEdgeWidth - kResultBottomMargin);
+    const QSize grip = sizeGrip_->sizeHint();
+    sizeGrip_->setGeometry(W - grip.width(), H - grip.height(), grip.width(), grip.height());
+    sizeGrip_->raise();
 }
 
 void MainWindow::connectHandlers() {
@@ -123,12 +136,10 @@ void MainWindow::connectHandlers() {
 void MainWindow::onTool(TopBar::Tool tool) {
     switch (tool) {
         case TopBar::kRun:
-            // A second click during a run arrives through the run's own event passes; the run
-            // in progress ignores it.
-            runFilter(*runControls_, session_);
+            runAndTell();
             break;
         case TopBar::kSave:
-            files_->saveReport(results_->report(), session_.runInProgress);
+            saveReport();
             break;
         case TopBar::kStore:
             storeResult();
@@ -171,27 +182,71 @@ void MainWindow::onOptionClicked(Check check, bool ticked) {
     }
 }
 
+// A second click during a run arrives through the run's own event passes; the run in progress
+// ignores it, and only the run that ends tells what it did.
+void MainWindow::runAndTell() {
+    runFilter(*runControls_, session_);
+    if (!session_.runInProgress && session_.lastRunSettings)
+        results_->showStatus(
+            qtText(runStatusText(session_.lastRunTally, *session_.lastRunSettings)));
+}
+
+void MainWindow::saveReport() {
+    const std::optional<QString> path =
+        files_->saveReport(results_->report(), session_.runInProgress);
+    if (path)
+        results_->showStatus(QStringLiteral("报告已保存到 %1").arg(*path));
+}
+
 // "暂存结果": the listing of the report goes to the end of the base list.
 void MainWindow::storeResult() {
     const FilterSettings settings = readSettings();
     const std::optional<std::string> stored = baseListAfterStore(
-        results_->report(), settings.baseList, !session_.baseListStored,
-        settings.isChecked(Check::Intersect), settings.isChecked(Check::GroupToDirect));
+        results_->report(), settings.baseList, settings.isChecked(Check::Intersect),
+        settings.isChecked(Check::GroupToDirect));
     if (!stored)
         return;
     inputs_->setText(InputBox::BaseList, *stored);
     session_.baseListStored = true;
+    const std::string_view appended = std::string_view(*stored).substr(settings.baseList.size());
+    results_->showStatus(QStringLiteral("暂存 %1 注，大底现有 %2 个不同的号码")
+                             .arg(readNumberText(appended, false, false).found)
+                             .arg(readNumberText(*stored, false, false).kept));
 }
 
+// A file this program saved gives the numbers of its listings; any other file its whole text.
 void MainWindow::importBaseList() {
-    if (const std::optional<QString> text = files_->importText(session_.runInProgress))
-        inputs_->setText(InputBox::BaseList, *text);
+    const std::optional<FileActions::Imported> imported =
+        files_->importText(session_.runInProgress);
+    if (!imported)
+        return;
+    const std::string text = imported->text.toStdString();
+    const std::optional<std::string> listings = savedFileListings(text);
+    if (listings)
+        inputs_->setText(InputBox::BaseList, *listings);
+    else
+        inputs_->setText(InputBox::BaseList, imported->text);
+    const std::size_t numbers = readNumberText(listings ? *listings : text, false, false).kept;
+    results_->showStatus(QStringLiteral("已导入 %1，有 %2 个不同的号码%3")
+                             .arg(imported->path)
+                             .arg(numbers)
+                             .arg(listings
+                                      ? QStringLiteral("（本程序保存的报告：只取其中列出的号码）")
+                                      : QString()));
 }
 
-// A "结果分类：" radio lists the last result anew, without a run.
+// A "结果分类：" radio lists the last result anew, as the run that produced it read the
+// conditions, without a run.
 void MainWindow::regroupReport() {
-    results_->showReport(
-        conditionSummaryText(readSettings(), results_->grouping(), session_.results));
+    const FilterSettings current = readSettings();
+    const FilterSettings& ofRun = session_.lastRunSettings ? *session_.lastRunSettings : current;
+    results_->showReport(conditionSummaryText(ofRun, results_->grouping(), session_.results));
+    if (!session_.lastRunSettings)
+        return;
+    QString status = QStringLiteral("按上次选号的条件重新列出 %1 注").arg(session_.results.size());
+    if (current.asRunUsesThem() != ofRun.asRunUsesThem())
+        status += QStringLiteral("；条件已改动，再点选号才会用上");
+    results_->showStatus(status);
 }
 
 void MainWindow::resetWindow() {
@@ -202,13 +257,16 @@ void MainWindow::resetWindow() {
 }
 
 // Tab walks the inputs in the order a player reads them: type and mode rows, the input pages,
-// the include options among the conditions, the result grouping and the result itself.
+// the condition rows, the include options among them, the result grouping and the result.
 void MainWindow::setReadingTabOrder() {
     std::vector<QWidget*> order = options_->radiosInReadingOrder();
     for (Check check : {Check::ExcludeSets, Check::RandomCount, Check::ExtraEnabled})
         order.push_back(options_->checkBox(check));
     for (QWidget* input : inputs_->inputsInReadingOrder())
         order.push_back(input);
+    QWidget* rows = conditions_->entryBox();
+    conditions_->setTabNeighbours(order.back(), conditions_->includeBox(Check::IncludePairs));
+    order.push_back(rows);
     for (Check check : {Check::IncludePairs, Check::IncludePairDigit, Check::IncludeSingleDigit})
         order.push_back(conditions_->includeBox(check));
     for (QWidget* radio : results_->radiosInReadingOrder())

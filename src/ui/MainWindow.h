@@ -10,6 +10,7 @@
 
 class QFileDialog;
 class QLabel;
+class QSizeGrip;
 
 namespace suoshui::ui {
 
@@ -55,6 +56,8 @@ class MainWindow : public QWidget {
     void connectHandlers();
     void setReadingTabOrder();
     void onTool(TopBar::Tool tool);
+    void runAndTell();
+    void saveReport();
     void onModeChosen(GenerationMode mode);
     void onOptionClicked(Check check, bool ticked);
     void storeResult();
@@ -71,6 +74,7 @@ class MainWindow : public QWidget {
     QLabel* leftEdge_ = nullptr;
     QLabel* rightEdge_ = nullptr;
     QLabel* bottomEdge_ = nullptr;
+    QSizeGrip* sizeGrip_ = nullptr;
     FileActions* files_ = nullptr;
     RunControls* runControls_ = nullptr;
 };

@@ -103,14 +103,21 @@ void OptionRows::buildGenerationModeRow() {
     for (const auto& [mode, caption] : modes)
         addRadio(strip, layout, modes_, mode, caption);
     layout->addSpacing(4);
-    const std::pair<Check, const char*> options[] = {
-        {Check::ExcludeSets, "排 除"},
-        {Check::RandomCount, "条件随机"},
-        {Check::ExtraEnabled, "启用银选"},
+    struct OptionDef {
+        Check check;
+        const char* caption;
+        const char* hint;
     };
-    for (const auto& [check, caption] : options) {
+    const OptionDef options[] = {
+        {Check::ExcludeSets, "排 除",
+         "排除号码：复式排除去掉只由所填数字组成的号码，单式排除去掉所填的号码"},
+        {Check::RandomCount, "条件随机", "从选出的号码中随机保留所填的注数"},
+        {Check::ExtraEnabled, "启用银选", "让下面的银选指标参与选号；不勾选时它们不起作用"},
+    };
+    for (const auto& [check, caption, hint] : options) {
         auto* box = new QCheckBox(QString::fromUtf8(caption), strip);
         box->setFont(heiTi(12));
+        box->setToolTip(QString::fromUtf8(hint));
         options_[check] = box;
         layout->addWidget(box);
     }

@@ -6,6 +6,7 @@
 
 #include "ui/ChunkedText.h"
 #include "ui/LineEnds.h"
+#include "ui/NoteBox.h"
 #include "ui/WindowColours.h"
 #include "ui/WindowFonts.h"
 
@@ -34,7 +35,7 @@ ResultPanel::ResultPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("ResultPanel"));
     move(515, 86);
     buildGroupingBox();
-    resultBox_ = new QPlainTextEdit(this);
+    resultBox_ = new NoteBox(QStringLiteral("StatusLine"), this);
     resultBox_->setObjectName(QStringLiteral("ResultBox"));
     resultBox_->setAccessibleName(QStringLiteral("编辑框1"));
     resultBox_->setFont(songTi(14));
@@ -86,6 +87,18 @@ std::string ResultPanel::report() const {
 // A long report goes in piece by piece, so the window keeps drawing while it is laid out.
 void ResultPanel::showReport(const std::string& report) {
     putPlainText(resultBox_, fromCrLf(QString::fromStdString(report)));
+}
+
+void ResultPanel::showStatus(const QString& status) {
+    resultBox_->setNote(status);
+}
+
+QString ResultPanel::status() const {
+    return resultBox_->note();
+}
+
+QPlainTextEdit* ResultPanel::resultBox() const {
+    return resultBox_;
 }
 
 void ResultPanel::showRunStarted(int windowWidth) {

@@ -12,6 +12,8 @@ class QRadioButton;
 
 namespace suoshui::ui {
 
+class NoteBox;
+
 // The right of the window: the "结果分类：" radios, the result box with the report, and the two
 // busy pictures shown over it while a run walks its candidates.
 class ResultPanel : public QWidget {
@@ -23,6 +25,9 @@ class ResultPanel : public QWidget {
     // The report as shown, with CR LF line ends.
     std::string report() const;
     void showReport(const std::string& report);
+    // The status line: what the last run, store, save or import did.
+    void showStatus(const QString& status);
+    QString status() const;
 
     // A run starts: the busy pictures over the box, and the box's font for the window's width.
     void showRunStarted(int windowWidth);
@@ -33,7 +38,7 @@ class ResultPanel : public QWidget {
     // "重置": "常 规" and an empty result box.
     void reset();
 
-    QPlainTextEdit* resultBox() const { return resultBox_; }
+    QPlainTextEdit* resultBox() const;
     std::vector<QWidget*> radiosInReadingOrder() const;
 
   signals:
@@ -45,7 +50,7 @@ class ResultPanel : public QWidget {
 
     std::map<ResultGrouping, QRadioButton*> groupings_;
     QWidget* groupingBox_ = nullptr;
-    QPlainTextEdit* resultBox_ = nullptr;
+    NoteBox* resultBox_ = nullptr;
     QLabel* busyPanel_ = nullptr;
     QLabel* busyBar_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "ui/TextFiles.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringConverter>
@@ -11,8 +12,39 @@ namespace {
 
 constexpr const char* kGbk = "GBK";
 
+// Why a file could not be opened, written or read, in the player's words: the system's own
+// message is English and names no cause a player can act on.
+QString problemWith(const QFile& file, bool writing) {
+    const QFileInfo info(file.fileName());
+    if (info.isDir())
+        return QStringLiteral("这是一个文件夹，不是文件");
+    if (writing && !info.dir().exists())
+        return QStringLiteral("文件夹不存在");
+    if (!writing && !info.exists())
+        return QStringLiteral("文件不存在");
+    switch (file.error()) {
+        case QFileDevice::PermissionsError:
+            return QStringLiteral("权限不足");
+        case QFileDevice::ResourceError:
+            return QStringLiteral("磁盘空间不足");
+        case QFileDevice::ReadError:
+            return QStringLiteral("读取出错");
+        case QFileDevice::WriteError:
+            return QStringLiteral("写入出错");
+        default:
+            break;
+    }
+    const bool writable =
+        info.exists() ? info.isWritable() : QFileInfo(info.absolutePath()).isWritable();
+    if (writing && !writable)
+        return QStringLiteral("权限不足");
+    if (!writing && !info.isReadable())
+        return QStringLiteral("权限不足");
+    return writing ? QStringLiteral("无法写入") : QStringLiteral("无法读取");
+}
+
 QString writeProblem(const QFile& file) {
-    return file.errorString().isEmpty() ? QStringLiteral("写入失败") : file.errorString();
+    return problemWith(file, true);
 }
 
 // Writes the whole block or reports why not; a short write is a failure too.
@@ -70,13 +102,13 @@ FileProblem saveReportToFile(const QString& path, const std::string& report, con
 ImportedText readImportedFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, {file.errorString()}};
+        return {{}, {problemWith(file, false)}};
     if (file.size() > kImportLimitBytes)
         return {{}, {tooLargeReason(file.size())}};
     // A file that grows while it is read is cut at the limit and refused all the same.
     const QByteArray bytes = file.read(kImportLimitBytes + 1);
     if (file.error() != QFile::NoError)
-        return {{}, {file.errorString()}};
+        return {{}, {problemWith(file, false)}};
     if (bytes.size() > kImportLimitBytes)
         return {{}, {tooLargeReason(bytes.size())}};
     return {decodeImported(bytes), {}};

@@ -110,12 +110,30 @@ void TopBar::fitToWidth(int width) {
 }
 
 void TopBar::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        QLabel::mousePressEvent(event);
+    pressed_ = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+// The move starts only once the mouse moves, so that a double click still reaches the bar.
+void TopBar::mouseMoveEvent(QMouseEvent* event) {
+    if (pressed_ && (event->buttons() & Qt::LeftButton)) {
+        pressed_ = false;
+        if (QWindow* handle = window()->windowHandle())
+            handle->startSystemMove();
+        event->accept();
         return;
     }
-    if (QWindow* handle = window()->windowHandle())
-        handle->startSystemMove();
+    QLabel::mouseMoveEvent(event);
+}
+
+void TopBar::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QLabel::mouseDoubleClickEvent(event);
+        return;
+    }
+    pressed_ = false;
+    QWidget* frame = window();
+    frame->isMaximized() ? frame->showNormal() : frame->showMaximized();
     event->accept();
 }
 

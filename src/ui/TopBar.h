@@ -8,8 +8,8 @@ class QToolButton;
 namespace suoshui::ui {
 
 // The picture across the top of the frameless window with the toolbar, the title and the
-// buttons that minimise, maximise and close the window. Holding the left button on it moves
-// the window, since the window has no platform caption to grab.
+// buttons that minimise, maximise and close the window. Dragging it moves the window and a
+// double click maximises or restores it, since the window has no platform caption.
 class TopBar : public QLabel {
     Q_OBJECT
   public:
@@ -29,6 +29,8 @@ class TopBar : public QLabel {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
     void buildToolbar();
@@ -37,6 +39,7 @@ class TopBar : public QLabel {
 
     std::vector<QToolButton*> tools_;
     QWidget* captionButtons_ = nullptr;
+    bool pressed_ = false;  // the left button went down on the bar and has not moved it yet
 };
 
 }  // namespace suoshui::ui

@@ -33,7 +33,8 @@ ValueBox::ValueBox(int tag, const QString& caption, QWidget* parent)
     setText(caption);
     setProperty("tag", tag);
     setFont(songTi(12));
-    setFocusPolicy(Qt::NoFocus);
+    // Reached by click or by the arrow keys; Tab reaches the rows through one entry box.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void ValueBox::setLitColours(const LitColours& colours) {
@@ -48,17 +49,31 @@ QSize ValueBox::sizeHint() const {
 void ValueBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const bool lit = isChecked();
+    const bool enabled = isEnabled();
     const QRect area = rect().adjusted(0, 0, -1, -1);
-    painter.fillRect(rect(), lit ? lit_.background : kFrameFill);
+    // A box the player cannot click looks so: faded, whether ticked or not.
+    QColor background = lit ? lit_.background : kFrameFill;
+    QColor text = lit ? lit_.text : QColor(0, 0, 0);
+    if (!enabled) {
+        background = lit ? background.lighter(160) : kDisabledFill;
+        text = QColor(150, 160, 175);
+    }
+    painter.fillRect(rect(), background);
     // A raised edge when unticked and a sunken one when ticked, as a toggle button shows.
-    painter.setPen(lit ? QColor(90, 110, 140) : QColor(255, 255, 255));
+    const QColor shade = enabled ? QColor(90, 110, 140) : QColor(170, 180, 195);
+    painter.setPen(lit ? shade : QColor(255, 255, 255));
     painter.drawLine(area.topLeft(), area.topRight());
     painter.drawLine(area.topLeft(), area.bottomLeft());
-    painter.setPen(lit ? QColor(255, 255, 255) : QColor(90, 110, 140));
+    painter.setPen(lit ? QColor(255, 255, 255) : shade);
     painter.drawLine(area.bottomLeft(), area.bottomRight());
     painter.drawLine(area.topRight(), area.bottomRight());
-    painter.setPen(lit ? lit_.text : QColor(0, 0, 0));
-    painter.drawText(rect(), Qt::AlignCenter, text());
+    painter.setPen(text);
+    painter.drawText(rect(), Qt::AlignCenter, this->text());
+    // The box the keyboard is on.
+    if (hasFocus()) {
+        painter.setPen(QPen(kFocusMark, 2));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
 }
 
 SelectAllToggle::SelectAllToggle(int tag, QWidget* parent)

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -69,6 +70,41 @@ TEST_F(KeyboardTest, TabFromTheLastOptionReachesTheResult) {
     captioned("大小比")->setFocus();
     pressTab();
     EXPECT_EQ(QApplication::focusWidget(), named<QPlainTextEdit>("ResultBox"));
+}
+
+// Tab enters the rows at their first box; the arrows walk along a row and down to the next;
+// Space ticks; Tab leaves for the "包含" boxes.
+TEST_F(KeyboardTest, KeyboardWalksTheConditionRows) {
+    captioned("排 除")->click();
+    QWidget* singles = named<QWidget>("ExcludeSinglesBox");
+    singles->setFocus();
+    QTest::keyClick(singles, Qt::Key_Tab);
+    QWidget* first = QApplication::focusWidget();
+    ASSERT_EQ(first, tagged(10));  // the "0" of 百位, shown first
+    QTest::keyClick(first, Qt::Key_Right);
+    EXPECT_EQ(QApplication::focusWidget(), tagged(1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(tagged(1)->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), tagged(11));  // "1" of 十位, right below
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    EXPECT_EQ(QApplication::focusWidget(), tagged(20));  // "0" of 十位
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    EXPECT_EQ(QApplication::focusWidget(), tagged(1001));  // the end of the line above
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), captioned("包含"));
+}
+
+TEST_F(KeyboardTest, RowsScrollToTheBoxTheKeyboardIsOn) {
+    window->resize(1366, 600);
+    tagged(10)->setFocus();
+    for (int step = 0; step < 30; ++step)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QWidget* box = QApplication::focusWidget();
+    const int top = box->mapTo(window.get(), QPoint(0, 0)).y();
+    EXPECT_GT(named<QScrollBar>("ConditionScrollBar")->value(), 0);
+    EXPECT_GE(top, 129);
+    EXPECT_LE(top + box->height(), window->height() - 11);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -227,6 +228,45 @@ INSTANTIATE_TEST_SUITE_P(
         ImportCase{"Utf16Big",
                    withMark("\xFE\xFF", 2, QStringEncoder(QStringConverter::Utf16BE)(kImported))}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Two reports saved into one file come back as their two listings, one line each: "取 交 集"
+// then finds the numbers the two results share. Dates, counts and conditions give none.
+TEST_F(TextFilesTest, ASavedFileImportsBackAsItsListingsOnly) {
+    const QString path = inFolder("两次.txt");
+    setResult("除三余：012 120 \r\n符合条件的直选号    共有120注\r\n123 124 125 ");
+    choose(path);
+    save();
+    setResult("符合条件的直选号    共有2注\r\n\r\n和尾0的有100注\r\n125 190 \r\n");
+    choose(QString());
+    save();
+    choose(path);
+    import();
+    EXPECT_EQ(baseList(), "123 124 125 \r\n125 190 \r\n");
+    EXPECT_TRUE(named<QLabel>("StatusLine")->toolTip().contains(QStringLiteral("4 个不同的号码")));
+    captioned("大底")->click();
+    captioned("取 交 集")->click();
+    run();
+    EXPECT_EQ(window->session().results, (suoshui::NumberList{"125"}));
+}
+
+// Each action fills in its own last file; the import never offers the report just saved.
+TEST_F(TextFilesTest, ImportAndSaveRememberTheirOwnFile) {
+    const QString report = inFolder("report.txt");
+    choose(report);
+    save();
+    EXPECT_TRUE(named<QLabel>("StatusLine")->toolTip().contains(report));
+    QString offeredName = QStringLiteral("unset");
+    QString offeredFolder;
+    whenModalAppears(window.get(), [&](QWidget* modal) {
+        QDialog* dialog = fileDialogOf(modal);
+        offeredName = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        offeredFolder = qobject_cast<QFileDialog*>(dialog)->directory().absolutePath();
+        dialog->reject();
+    });
+    import();
+    EXPECT_EQ(offeredName, QString());
+    EXPECT_EQ(offeredFolder, QDir(folder.path()).absolutePath());
+}
 
 TEST_F(TextFilesTest, CancelledDialogsTouchNothing) {
     const QString path = inFolder("never.txt");

@@ -103,11 +103,16 @@ TEST_F(WindowTest, ExcludeSetBoxesAreInReadingOrder) {
     }
 }
 
-TEST_F(WindowTest, DigitSequenceKeepsItsHintButTakesTenTypedDigits) {
+// The hints are placeholders: grey words in an empty box, never its content.
+TEST_F(WindowTest, HintsArePlaceholdersAndTheDigitBoxTakesTenCharacters) {
     auto* box = named<QLineEdit>("DigitSequenceBox");
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->text(), QStringLiteral("格式如：0245689      "));
-    box->clear();
+    EXPECT_EQ(box->text(), QString());
+    EXPECT_EQ(box->placeholderText(), QStringLiteral("格式如：0245689"));
+    auto* list = named<QPlainTextEdit>("BaseListBox");
+    EXPECT_EQ(list->toPlainText(), QString());
+    EXPECT_TRUE(list->placeholderText().startsWith(
+        QStringLiteral("例如：  123  235  262  687  （只能用空格分开）\n")));
     box->insert(QStringLiteral("0123456789"));
     box->insert(QStringLiteral("5"));
     EXPECT_EQ(box->text(), QStringLiteral("0123456789"));

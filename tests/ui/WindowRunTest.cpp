@@ -1,6 +1,7 @@
 // A filter run, a store and the result grouping clicked in the real window, compared with what
 // the core gives for the same ticks over in-memory controls.
 #include <QCheckBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTimer>
@@ -80,17 +81,19 @@ INSTANTIATE_TEST_SUITE_P(Ticks, SameReportAsTheCore,
                                            TickCase{"ExtraAppliedWhenOn", {339, 369, 3}, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(WindowRunTest, GroupingRadioRendersTheNewTicksWithoutARun) {
+// The regrouped report describes the run that produced the numbers, not the ticks since.
+TEST_F(WindowRunTest, GroupingRadioRegroupsTheLastRunAsItWasMade) {
     clickBoxes(kOneTwoThreeFourTicks);
     run();
     tagged(25)->click();  // units "5": would add 125 to a new run
+    captioned("组选号")->click();
     captioned("和 值")->click();
     EXPECT_EQ(result(),
-              "百位：1 \r\n十位：2 \r\n个位：3 4 5 \r\n符合条件的直选号    共有2注\r\n"
+              "百位：1 \r\n十位：2 \r\n个位：3 4 \r\n符合条件的直选号    共有2注\r\n"
               "\r\n和值6的有1注\r\n123 \r\n\r\n和值7的有1注\r\n124 \r\n");
+    EXPECT_TRUE(named<QLabel>("StatusLine")->toolTip().contains(QStringLiteral("条件已改动")));
     captioned("常 规")->click();
-    EXPECT_EQ(result(),
-              "百位：1 \r\n十位：2 \r\n个位：3 4 5 \r\n符合条件的直选号    共有2注\r\n123 124 ");
+    EXPECT_EQ(result(), kOneTwoThreeFourReport);
 }
 
 TEST_F(WindowRunTest, ClickOnRunDuringARunIsIgnored) {
@@ -105,7 +108,8 @@ TEST_F(WindowRunTest, ClickOnRunDuringARunIsIgnored) {
     EXPECT_EQ(result(), kOneTwoThreeFourReport);
 }
 
-TEST_F(WindowRunTest, FirstStoreReplacesTheHintAndLaterStoresAppend) {
+// The base list starts empty, so every store appends, the first one too.
+TEST_F(WindowRunTest, StoresAppendAndSayWhatTheyDid) {
     clickBoxes(kOneTwoThreeFourTicks);
     run();
     store();
@@ -113,20 +117,24 @@ TEST_F(WindowRunTest, FirstStoreReplacesTheHintAndLaterStoresAppend) {
     EXPECT_TRUE(window->session().baseListStored);
     store();
     EXPECT_EQ(baseList(), "123 124 123 124 ");
-}
-
-TEST_F(WindowRunTest, FirstStoreKeepsNumbersThePlayerTyped) {
+    EXPECT_EQ(named<QLabel>("StatusLine")->toolTip(),
+              QStringLiteral("暂存 2 注，大底现有 2 个不同的号码"));
     setText("BaseListBox", "555 ");
-    clickBoxes(kOneTwoThreeFourTicks);
-    run();
     store();
     EXPECT_EQ(baseList(), "555 123 124 ");
 }
 
-TEST_F(WindowRunTest, StoreWithoutAReportLeavesTheBaseList) {
-    const std::string hint = baseList();
+TEST_F(WindowRunTest, StoringAGroupedReportStoresEveryGroupsNumbers) {
+    clickBoxes({1, 12, 23, 24, 25});  // 123, 124, 125: sums 6, 7, 8
+    run();
+    captioned("和 值")->click();
     store();
-    EXPECT_EQ(baseList(), hint);
+    EXPECT_EQ(baseList(), "123 124 125 ");
+}
+
+TEST_F(WindowRunTest, StoreWithoutAReportLeavesTheBaseList) {
+    store();
+    EXPECT_EQ(baseList(), "");
     EXPECT_FALSE(window->session().baseListStored);
 }
 

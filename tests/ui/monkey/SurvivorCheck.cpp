@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <algorithm>
 #include <array>
 #include <map>
@@ -363,11 +362,52 @@ bool ofTickedType(const PlayerView& view, Kind kind) {
     return view.numberType != "组选号" || kind != kTriple;
 }
 
+// A digit as the player may type it: ASCII or full-width ("０" to "９"); -1 for anything else.
+int digitOf(QChar c) {
+    if (c >= QChar('0') && c <= QChar('9'))
+        return c.unicode() - '0';
+    if (c.unicode() >= 0xFF10 && c.unicode() <= 0xFF19)
+        return c.unicode() - 0xFF10;
+    return -1;
+}
+
 // "选择注数：" counts by its leading decimal number after blanks, 0 when there is none; seven
 // digits are beyond any result.
 long long targetCount(const QString& text) {
-    static const QRegularExpression kLeadingNumber("^ *([0-9]*)");
-    return kLeadingNumber.match(text).captured(1).left(7).toLongLong();
+    long long count = 0;
+    int digits = 0;
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const int digit = digitOf(text[at]);
+        if (digit < 0 && (digits > 0 || text[at] != QChar(' ')))
+            break;
+        if (digit >= 0 && digits++ < 7)
+            count = count * 10 + digit;
+    }
+    return count;
+}
+
+// The numbers the "单式排除" box removes, with "排 除" ticked: each run of digits cut into
+// three-digit numbers from its left end; under the group types a number stands for its group.
+std::set<std::string> excludedSingles(const PlayerView& view) {
+    std::set<std::string> numbers;
+    if (!view.ticked.at("排 除"))
+        return numbers;
+    std::string run;
+    for (QChar c : view.texts.at("ExcludeSinglesBox") + QChar(' ')) {
+        const int digit = digitOf(c);
+        if (digit < 0) {
+            run.clear();
+            continue;
+        }
+        run.push_back(static_cast<char>('0' + digit));
+        if (run.size() < 3)
+            continue;
+        if (view.groupType())
+            std::sort(run.begin(), run.end());
+        numbers.insert(run);
+        run.clear();
+    }
+    return numbers;
 }
 
 // A listed group form stands for every member of its group that was a candidate.
@@ -394,6 +434,7 @@ void checkAgainstTests(const PlayerView& view, const Session& session,
 std::vector<std::string> survivorProblems(const QWidget& window, const Session& session,
                                           bool controlsUnchangedDuringRun) {
     const PlayerView view = readView(window);
+    const std::set<std::string> singles = excludedSingles(view);
     std::vector<std::string> problems;
     std::set<std::string> seen;
     for (const std::string& number : session.results) {
@@ -409,7 +450,7 @@ std::vector<std::string> survivorProblems(const QWidget& window, const Session& 
             continue;
         if (!ofTickedType(view, Digits(number).kind()))
             problems.push_back(number + " is not of the ticked number type");
-        if (view.texts.at("ExcludeSinglesBox").contains(QString::fromStdString(number)))
+        if (singles.contains(number))
             problems.push_back(number + " is in the single exclusions");
     }
     if (controlsUnchangedDuringRun && view.ticked.at("条件随机") &&

@@ -1,0 +1,24 @@
+#include "ui/Translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace suoshui::ui {
+
+void installChineseTranslations(QCoreApplication& application) {
+    const QLocale system = QLocale::system();
+    const QLocale chinese =
+        system.language() == QLocale::Chinese
+            ? system
+            : QLocale(QLocale::Chinese, QLocale::SimplifiedHanScript, QLocale::China);
+    auto* translator = new QTranslator(&application);
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (translator->load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"), folder))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+}  // namespace suoshui::ui

@@ -1,0 +1,139 @@
+// What the player typed is what the player gets, and the window says what it did: separators
+// in the digit boxes, the status line, the base list's read-back, Qt's dialogs in Chinese, the
+// keyboard in the condition rows, and the window sized by the player.
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSizeGrip>
+#include <QTest>
+
+#include "WindowFixture.h"
+
+namespace {
+
+class FeedbackTest : public WindowTest {
+  protected:
+    QString status() const { return named<QLabel>("StatusLine")->toolTip(); }
+    QString readBack() const {
+        auto* label = named<QLabel>("BaseListReadBack");
+        static_cast<void>(QTest::qWaitFor([label] { return !label->toolTip().isEmpty(); }));
+        QTest::qWait(200);  // the read-back follows the last change after a short delay
+        return label->toolTip();
+    }
+};
+
+struct DigitBoxCase {
+    const char* name;
+    const char* banker;
+    const char* drag;
+    std::size_t count;
+};
+
+class DigitBoxTest : public FeedbackTest, public ::testing::WithParamInterface<DigitBoxCase> {};
+
+// Banker 1 with drag 2, 3, 4 gives 36 numbers however the digits are separated; a separator
+// read as 0 gave 60.
+TEST_P(DigitBoxTest, SeparatorsAreNotDigits) {
+    captioned("胆拖")->click();
+    setText("BankerBox", GetParam().banker);
+    setText("DragBox", GetParam().drag);
+    run();
+    EXPECT_EQ(window->session().results.size(), GetParam().count);
+    EXPECT_EQ(text("DragBox"), "234");
+}
+
+INSTANTIATE_TEST_SUITE_P(Separators, DigitBoxTest,
+                         ::testing::Values(DigitBoxCase{"Plain", "1", "234", 36},
+                                           DigitBoxCase{"Commas", "1", "2,3,4", 36},
+                                           DigitBoxCase{"FullWidthCommas", "1", "2，3，4", 36},
+                                           DigitBoxCase{"ListCommas", "1", "2、3、4", 36},
+                                           DigitBoxCase{"Blanks", " 1", "2 3 4", 36},
+                                           DigitBoxCase{"FullWidthDigits", "１", "２３４", 36}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FeedbackTest, StatusLineCountsWhereTheCandidatesWent) {
+    tagged(1)->click();   // 百位 1
+    tagged(57)->click();  // 和值 6
+    run();
+    EXPECT_EQ(status(), QStringLiteral("候选 1000 注 → 保留 6 注；百位 去掉 900，和值 去掉 94"));
+}
+
+TEST_F(FeedbackTest, StatusLineSaysWhyNothingWasKept) {
+    captioned("大底")->click();
+    run();
+    EXPECT_TRUE(status().startsWith(QStringLiteral("没有号码：大底里没有三位数的号码")));
+    captioned("定位")->click();
+    captioned("条件随机")->click();
+    run();
+    EXPECT_TRUE(status().startsWith(QStringLiteral("条件随机的注数是空的或为 0")));
+}
+
+TEST_F(FeedbackTest, SinglesWaitForTheExclusionPage) {
+    setText("ExcludeSinglesBox", "123456");
+    run();
+    EXPECT_EQ(window->session().results.size(), 1000u);
+    captioned("排 除")->click();
+    run();
+    EXPECT_EQ(window->session().results.size(), 998u);
+    EXPECT_TRUE(status().contains(QStringLiteral("单式排除 去掉 2")));
+}
+
+TEST_F(FeedbackTest, BaseListReadBackShowsWhatWasRead) {
+    captioned("大底")->click();
+    setText("BaseListBox", "第2024123期\n123 456");
+    EXPECT_EQ(readBack(), QStringLiteral("读到 4 个号码，不同的 4 注；2024123 → 202 412，丢弃 3"));
+    captioned("取 交 集")->click();
+    EXPECT_EQ(readBack(), QStringLiteral("读到 4 个号码，取交集 0 注；2024123 → 202 412，丢弃 3"));
+}
+
+TEST_F(FeedbackTest, QtsOwnDialogsSpeakChinese) {
+    QMessageBox box(QMessageBox::Question, QString(), QString(),
+                    QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral("取消"));
+    QDialogButtonBox buttons(QDialogButtonBox::Open);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Open)->text().remove(QLatin1Char('&')),
+              QStringLiteral("打开"));
+}
+
+TEST_F(FeedbackTest, WindowIsSizedFromItsCornerAndMaximisedFromItsTopBar) {
+    window->resize(1200, 700);
+    window->show();
+    auto* grip = named<QSizeGrip>("SizeGrip");
+    ASSERT_NE(grip, nullptr);
+    EXPECT_TRUE(grip->isVisible());
+    EXPECT_EQ(grip->geometry().bottomRight(), window->rect().bottomRight());
+    QWidget* bar = named<QWidget>("顶边标题");
+    QTest::mouseDClick(bar, Qt::LeftButton, Qt::NoModifier, QPoint(450, 40));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return window->isMaximized(); }));
+    QTest::mouseDClick(bar, Qt::LeftButton, Qt::NoModifier, QPoint(450, 40));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !window->isMaximized(); }));
+}
+
+// Scrolled rows stay inside their own part of the window: the gap between the "类型：" and
+// "方式：" rows shows the window's colour, never a row.
+TEST_F(FeedbackTest, ScrolledRowsNeverShowAboveTheirPart) {
+    window->resize(1366, 762);
+    window->show();
+    named<QScrollBar>("ConditionScrollBar")->setValue(300);
+    const QImage shot = window->grab().toImage();
+    for (int x = 20; x < 500; x += 37)
+        EXPECT_EQ(shot.pixelColor(x, 101), QColor(193, 225, 255)) << x;
+}
+
+// The extra panel's boxes look as unusable as they are while "启用银选" is unticked.
+TEST_F(FeedbackTest, DisabledBoxesLookDisabled) {
+    window->show();
+    QWidget* box = tagged(340);
+    const QColor off = box->grab().toImage().pixelColor(3, 3);
+    captioned("启用银选")->click();
+    const QColor on = box->grab().toImage().pixelColor(3, 3);
+    EXPECT_NE(off, on);
+    EXPECT_EQ(on, QColor(194, 228, 254));
+}
+
+}  // namespace
