@@ -33,6 +33,7 @@ expected_files() {
         echo "share/icons/hicolor/${size}x${size}/apps/$app_id.png"
     done
     echo "share/icons/hicolor/scalable/apps/$app_id.svg"
+    echo "share/man/man1/suoshui.1.gz"
 }
 
 check_files_under() {
