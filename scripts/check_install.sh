@@ -34,6 +34,8 @@ expected_files() {
     done
     echo "share/icons/hicolor/scalable/apps/$app_id.svg"
     echo "share/man/man1/suoshui.1.gz"
+    echo "share/doc/suoshui/copyright"
+    echo "share/doc/suoshui/changelog.gz"
 }
 
 check_files_under() {
