@@ -33,6 +33,9 @@ expected_files() {
         echo "share/icons/hicolor/${size}x${size}/apps/$app_id.png"
     done
     echo "share/icons/hicolor/scalable/apps/$app_id.svg"
+    echo "share/man/man1/suoshui.1.gz"
+    echo "share/doc/suoshui/copyright"
+    echo "share/doc/suoshui/changelog.gz"
 }
 
 check_files_under() {

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the program, its tests and its benchmarks need.
+# Installs the Debian 12 packages the program, its tests, its benchmarks and its Debian package need.
 set -euo pipefail
 
 packages=(
@@ -10,6 +10,7 @@ packages=(
     fonts-noto-cjk
     xvfb xauth xdotool imagemagick librsvg2-bin
     desktop-file-utils appstream
+    dpkg-dev file lintian
 )
 
 missing=()

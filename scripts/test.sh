@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything with warnings as errors and runs every test;
-# then builds the tests again with AddressSanitizer and UndefinedBehaviorSanitizer and runs them.
+# Installs what is missing, builds everything with warnings as errors and runs every test; builds
+# the Debian package and checks it; then builds the tests again with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,6 +16,11 @@ ctest --test-dir build/test --output-on-failure -j "$jobs"
 
 # The install a packager or a desktop gets: staged files, validators, the staged program.
 ./scripts/check_install.sh build/test
+
+# The Debian package a player installs: a Release build of the program alone, packed by CPack,
+# then its contents, control fields, lintian, and an install and removal with dpkg.
+./scripts/package.sh build/package
+./scripts/check_package.sh build/package
 
 # The window's tests too: Qt itself is not instrumented, so leaks found inside its libraries
 # (fonts, caches) are suppressed by name, never leaks from our code.
