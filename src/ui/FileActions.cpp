@@ -33,16 +33,16 @@ FileActions::FileActions(QWidget* window)
     dialog_->setDirectory(lastDirectory_);
 }
 
-// Shows the dialog for saving or opening. Empty when the player cancels.
-QString FileActions::chooseTextFile(bool forSaving) {
+QString FileActions::chooseTextFile(FileUse use) {
+    const bool forSaving = use == FileUse::SaveReport || use == FileUse::SaveScheme;
     dialog_->setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog_->setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog_->setNameFilter(kTextFileFilter);
     dialog_->setDefaultSuffix(forSaving ? QStringLiteral("txt") : QString());
-    // The save appends to an existing file, so there is nothing to confirm.
-    dialog_->setOption(QFileDialog::DontConfirmOverwrite);
+    // A report save appends to an existing file, so there is nothing to confirm.
+    dialog_->setOption(QFileDialog::DontConfirmOverwrite, use == FileUse::SaveReport);
     // Its own last file, in that file's folder; else an empty name where the last file was.
-    QString& last = forSaving ? lastSaved_ : lastImported_;
+    QString& last = lastFiles_[use];
     dialog_->setDirectory(last.isEmpty() ? lastDirectory_ : QFileInfo(last).absolutePath());
     if (!last.isEmpty())
         dialog_->selectFile(QFileInfo(last).fileName());
@@ -56,7 +56,7 @@ QString FileActions::chooseTextFile(bool forSaving) {
 }
 
 std::optional<QString> FileActions::saveReport(const std::string& report, bool busy) {
-    const QString path = busy ? QString() : chooseTextFile(true);
+    const QString path = busy ? QString() : chooseTextFile(FileUse::SaveReport);
     if (path.isEmpty())
         return std::nullopt;
     const FileProblem problem = saveReportToFile(path, report, localTimeNow());
@@ -68,7 +68,7 @@ std::optional<QString> FileActions::saveReport(const std::string& report, bool b
 }
 
 std::optional<FileActions::Imported> FileActions::importText(bool busy) {
-    const QString path = busy ? QString() : chooseTextFile(false);
+    const QString path = busy ? QString() : chooseTextFile(FileUse::ImportBaseList);
     if (path.isEmpty())
         return std::nullopt;
     ImportedText imported = readImportedFile(path);

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -10,15 +11,22 @@ class QWidget;
 
 namespace suoshui::ui {
 
-// The two file actions of the main window through its one file dialog: "保存" writes the report
-// into a text file, "导入大底" reads a text file for the base list. Failures are shown to the
-// player in a message naming the file and the reason; nothing in the window changes then.
+// What a file is chosen for; each remembers its own last file.
+enum class FileUse { SaveReport, ImportBaseList, SaveScheme, LoadScheme, ImportHistory };
+
+// The file actions of the main window through its one file dialog: "保存" writes the report
+// into a text file, "导入大底" reads a text file for the base list, and the other windows choose
+// their files through it too. Failures are shown to the player in a message naming the file and
+// the reason; nothing in the window changes then.
 class FileActions : public QObject {
     Q_OBJECT
   public:
     explicit FileActions(QWidget* window);
 
     QFileDialog* dialog() const { return dialog_; }
+
+    // Shows the dialog to save or to open a text file for the use. Empty when the player cancels.
+    QString chooseTextFile(FileUse use);
 
     // Both do nothing while `busy`: a dialog inside a run's event passes would nest its loop.
     // The file saved to, or nothing when the player cancels or the save fails.
@@ -32,15 +40,12 @@ class FileActions : public QObject {
     std::optional<Imported> importText(bool busy);
 
   private:
-    QString chooseTextFile(bool forSaving);
-
     QWidget* window_;
     QFileDialog* dialog_;
-    // Each action fills in its own last file, so that repeated saves go to one file and an
-    // import never offers a report; without one the dialog opens where the last file was.
+    // Each use fills in its own last file, so that repeated saves go to one file and an import
+    // never offers a report; without one the dialog opens where the last file was.
     QString lastDirectory_;
-    QString lastSaved_;
-    QString lastImported_;
+    std::map<FileUse, QString> lastFiles_;
 };
 
 }  // namespace suoshui::ui

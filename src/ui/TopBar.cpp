@@ -1,5 +1,6 @@
 #include "ui/TopBar.h"
 
+#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QToolButton>
@@ -45,6 +46,40 @@ TopBar::TopBar(QWidget* window) : QLabel(window) {
     buildToolbar();
     buildTitle();
     buildCaptionButtons();
+    buildFeatureArea();
+}
+
+// Between the toolbar (ending at 336) and the icon of the title (at 593).
+void TopBar::buildFeatureArea() {
+    featureButtons_ = new QWidget(this);
+    featureButtons_->setObjectName(QStringLiteral("功能按钮"));
+    featureButtons_->setGeometry(350, 8, 236, 26);
+    auto* buttons = new QHBoxLayout(featureButtons_);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->setSpacing(6);
+    buttons->addStretch();
+    featureLine_ = new QWidget(this);
+    featureLine_->setObjectName(QStringLiteral("功能选项"));
+    featureLine_->setGeometry(350, 40, 236, 26);
+}
+
+QToolButton* TopBar::addFeatureButton(const QString& objectName, const QString& caption,
+                                      const QString& hint, const QKeySequence& shortcut) {
+    auto* button = new QToolButton(featureButtons_);
+    button->setObjectName(objectName);
+    button->setText(caption);
+    button->setFont(heiTi(12));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setStyleSheet(QStringLiteral(
+        "QToolButton { color: white; background: rgba(255, 255, 255, 40);"
+        " border: 1px solid rgba(255, 255, 255, 140); border-radius: 3px; padding: 2px 6px; }"
+        "QToolButton:hover { background: rgba(255, 255, 255, 90); }"));
+    button->setShortcut(shortcut);
+    button->setToolTip(
+        QStringLiteral("%1 (%2)").arg(hint, shortcut.toString(QKeySequence::NativeText)));
+    auto* buttons = static_cast<QHBoxLayout*>(featureButtons_->layout());
+    buttons->insertWidget(buttons->count() - 1, button);
+    return button;
 }
 
 void TopBar::buildToolbar() {

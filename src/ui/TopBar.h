@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <vector>
 
+class QKeySequence;
 class QToolButton;
 
 namespace suoshui::ui {
@@ -24,6 +25,12 @@ class TopBar : public QLabel {
     // Spans the window's width, with the caption buttons at its right end.
     void fitToWidth(int width);
 
+    // The part of the bar between the toolbar and the title, for the features the main window
+    // adds: a row of text buttons above, and a line of controls below.
+    QToolButton* addFeatureButton(const QString& objectName, const QString& caption,
+                                  const QString& hint, const QKeySequence& shortcut);
+    QWidget* featureLine() const { return featureLine_; }
+
   signals:
     void toolClicked(Tool tool);
 
@@ -36,9 +43,12 @@ class TopBar : public QLabel {
     void buildToolbar();
     void buildTitle();
     void buildCaptionButtons();
+    void buildFeatureArea();
 
     std::vector<QToolButton*> tools_;
     QWidget* captionButtons_ = nullptr;
+    QWidget* featureButtons_ = nullptr;
+    QWidget* featureLine_ = nullptr;
     bool pressed_ = false;  // the left button went down on the bar and has not moved it yet
 };
 
