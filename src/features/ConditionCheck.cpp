@@ -1,22 +1,43 @@
 #include "features/ConditionCheck.h"
 
+#include <bit>
+
 #include "engine/GbkLength.h"
 #include "features/ConditionChain.h"
+#include "features/TickedCaptions.h"
 
 namespace suoshui {
 
 namespace {
 
+std::uint64_t bitOf(const ConditionGroup& group) {
+    return std::uint64_t{1} << (group.order - 1);
+}
+
 std::uint64_t rejectingGroups(const FilterSettings& settings, std::string_view number) {
     std::uint64_t rejecting = 0;
     for (const ConditionGroup* group : testedGroups()) {
         if (!passesGroup(settings, *group, number))
-            rejecting |= std::uint64_t{1} << (group->order - 1);
+            rejecting |= bitOf(*group);
     }
     return rejecting;
 }
 
 }  // namespace
+
+std::uint64_t toleranceGroups(const FilterSettings& settings) {
+    std::uint64_t groups = 0;
+    for (const ConditionGroup* group : testedGroups()) {
+        const bool tested = group->stage == Stage::Basic || settings.isChecked(Check::ExtraEnabled);
+        if (tested && anyTicked(settings.boxes, group->tags))
+            groups |= bitOf(*group);
+    }
+    return groups;
+}
+
+int groupCount(std::uint64_t groups) {
+    return std::popcount(groups);
+}
 
 bool exclusionTextsAllShort(const FilterSettings& settings) {
     bool allShort = gbkByteLength(settings.excludeSingles) <= 3;
@@ -46,12 +67,18 @@ bool excludedBySets(const FilterSettings& settings, std::string_view candidate) 
 }
 
 ConditionCheck::ConditionCheck(const FilterSettings& settings) {
+    const Tolerance& tolerance = settings.tolerance;
+    const std::uint64_t counted = toleranceGroups(settings);
     for (int value = 0; value < kNumberCount; ++value) {
         const std::string number = numberText(value);
         Verdict& verdict = verdicts_[static_cast<std::size_t>(value)];
         verdict.typeFits = listsKind(settings.numberType, groupKind(number));
         verdict.setsExclude = excludedBySets(settings, number);
         verdict.rejectingGroups = rejectingGroups(settings, number);
+        const int failed = groupCount(verdict.rejectingGroups & counted);
+        verdict.conditionsPass = tolerance.on
+                                     ? failed >= tolerance.fewest && failed <= tolerance.most
+                                     : verdict.rejectingGroups == 0;
     }
 }
 

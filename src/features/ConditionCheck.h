@@ -14,11 +14,21 @@ struct Verdict {
     bool setsExclude = false;  // a "复式排除" digit set covers the number (with "排 除" ticked)
     // Bit (order - 1) is set for every tested condition group that rejects the number.
     std::uint64_t rejectingGroups = 0;
+    // Whether the number passes the condition groups: none rejects it or, with "容错", the
+    // ticked groups that reject it are as many as the range allows.
+    bool conditionsPass = true;
 
     bool rejectedBy(int order) const { return (rejectingGroups >> (order - 1)) & 1U; }
-    bool passesConditions() const { return rejectingGroups == 0; }
+    bool passesConditions() const { return conditionsPass; }
     bool survives() const { return typeFits && !setsExclude && passesConditions(); }
 };
+
+// The groups "容错" counts: the tested groups with a box ticked, the extra stage's only while
+// "启用银选" is ticked; bit (order - 1) for each.
+std::uint64_t toleranceGroups(const FilterSettings& settings);
+
+// The number of set bits.
+int groupCount(std::uint64_t groups);
 
 // True when each of the number's three digit characters occurs in the digit text.
 bool coversNumber(std::string_view digits, std::string_view number);

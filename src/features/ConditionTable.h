@@ -187,7 +187,8 @@ const std::vector<SelectAllToggleDef>& selectAllToggles();
 const SelectAllToggleDef* toggleOfTag(int tag);
 // The toggle whose row state the box shows; nullptr for boxes of rows without one.
 const SelectAllToggleDef* toggleSyncedFrom(int tag);
-// The toggle that ticks exactly this group's boxes; nullptr when the group has none.
+// The toggle that ticks exactly these boxes, or this group's; nullptr when there is none.
+const SelectAllToggleDef* toggleOfSpan(TagSpan span);
 const SelectAllToggleDef* toggleOfGroup(const ConditionGroup& group);
 
 // The condition groups of one stage, in filter order.

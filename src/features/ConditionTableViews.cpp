@@ -107,12 +107,16 @@ const SelectAllToggleDef* toggleSyncedFrom(int tag) {
     return nullptr;
 }
 
-const SelectAllToggleDef* toggleOfGroup(const ConditionGroup& group) {
+const SelectAllToggleDef* toggleOfSpan(TagSpan span) {
     for (const SelectAllToggleDef& toggle : selectAllToggles()) {
-        if (toggle.first == group.tags.first && toggle.count == group.tags.count())
+        if (toggle.first == span.first && toggle.count == span.count())
             return &toggle;
     }
     return nullptr;
+}
+
+const SelectAllToggleDef* toggleOfGroup(const ConditionGroup& group) {
+    return toggleOfSpan(group.tags);
 }
 
 const std::vector<const ConditionGroup*>& stageGroups(Stage stage) {

@@ -90,6 +90,8 @@ FilterSettings FilterSettings::asRunUsesThem() const {
     }
     if (!isChecked(Check::RandomCount))
         used.targetCount.clear();
+    if (!tolerance.on)
+        used.tolerance = {};
     return used;
 }
 

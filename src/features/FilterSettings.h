@@ -41,6 +41,15 @@ class BoxStates {
     std::shared_ptr<const Captions> captions_;
 };
 
+// "容错": a number passes the condition groups when the count of ticked groups it fails lies in
+// [fewest, most]; the number type, the exclusions and the candidates stay strict.
+struct Tolerance {
+    bool on = false;
+    int fewest = 0;
+    int most = 0;
+    bool operator==(const Tolerance&) const = default;
+};
+
 // Everything a filter run reads from the window, as one value: the boxes, the options, the
 // number type, the generation mode with its inputs, the exclusion page and the random count.
 // The window reads it in one call; tests build it directly.
@@ -57,6 +66,7 @@ struct FilterSettings {
     std::array<std::string, 4> excludeSets;  // "复式排除", in reading order
     std::string excludeSingles;              // "单式排除"
     std::string targetCount;                 // "选择注数："
+    Tolerance tolerance;
 
     bool isChecked(Check check) const { return checks[static_cast<std::size_t>(check)]; }
     void setChecked(Check check, bool checked = true) {

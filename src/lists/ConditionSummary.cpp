@@ -78,6 +78,9 @@ std::string conditionSummaryText(const FilterSettings& settings, ResultGrouping 
     report += summaryLines(settings, basicSummaryLines());
     if (settings.isChecked(Check::ExtraEnabled))
         report += summaryLines(settings, extendedSummaryLines());
+    if (settings.tolerance.on)
+        report += "容错：" + std::to_string(settings.tolerance.fewest) + "-" +
+                  std::to_string(settings.tolerance.most) + "\r\n";
     report += "符合条件的" + std::string(playTypeText(settings.numberType)) + "号    共有" +
               std::to_string(results.size()) + "注\r\n" + resultListing(grouping, results);
     return report;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <array>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "engine/LotteryNumber.h"
 
@@ -15,6 +18,16 @@ enum class ResultGrouping {
     ByParity,     // "奇偶比"
     BySizeRatio,  // "大小比"
 };
+
+// The "结果分类：" radios' captions.
+inline constexpr std::array<std::pair<ResultGrouping, std::string_view>, 6> kGroupingCaptions = {{
+    {ResultGrouping::Flat, "常 规"},
+    {ResultGrouping::BySum, "和 值"},
+    {ResultGrouping::BySumTail, "和 尾"},
+    {ResultGrouping::BySpan, "跨 度"},
+    {ResultGrouping::ByParity, "奇偶比"},
+    {ResultGrouping::BySizeRatio, "大小比"},
+}};
 
 // The listing of the result numbers: one flat line, or one block per value of the sum, sum
 // tail, span, odd-even ratio or big-small ratio.

@@ -28,6 +28,7 @@ std::vector<Step> stepsThatRemoved(const RunTally& tally) {
     add("复式排除", tally.byExclusionSets);
     for (const ConditionGroup* group : testedGroups())
         add(std::string(group->name), tally.byGroup[static_cast<std::size_t>(group->order - 1)]);
+    add("容错", tally.byTolerance);
     add("单式排除", tally.bySingles);
     add("条件随机", tally.byThinning);
     return steps;

@@ -15,8 +15,9 @@ struct RunTally {
     int byNumberType = 0;     // of a kind the type does not list, or a group already listed
     int byExclusionSets = 0;  // "复式排除"
     std::array<int, kTestedGroupCount> byGroup{};  // by order - 1: the first group that failed
-    int bySingles = 0;                             // "单式排除"
-    int byThinning = 0;                            // "条件随机"
+    int byTolerance = 0;  // with "容错": failed more or fewer groups than the range
+    int bySingles = 0;    // "单式排除"
+    int byThinning = 0;   // "条件随机"
     int kept = 0;
 
     int removed() const { return candidates - kept; }

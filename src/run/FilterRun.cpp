@@ -95,6 +95,14 @@ int firstRejectingOrder(std::uint64_t rejectingGroups) {
     return order;
 }
 
+// With "容错" a number fails the conditions as a whole, not at one group.
+void countConditionFailure(const Verdict& verdict, bool tolerance, RunTally& tally) {
+    if (tolerance)
+        ++tally.byTolerance;
+    else
+        ++tally.byGroup[static_cast<std::size_t>(firstRejectingOrder(verdict.rejectingGroups) - 1)];
+}
+
 // Walks the candidates and counts each removed one at the step that removed it. Only
 // three-digit candidates are walked: the base list's empty items are skipped.
 void walkCandidates(RunSettings& live, Session& session, RunTally& tally) {
@@ -115,8 +123,7 @@ void walkCandidates(RunSettings& live, Session& session, RunTally& tally) {
             continue;
         }
         if (!verdict.passesConditions()) {
-            ++tally.byGroup[static_cast<std::size_t>(firstRejectingOrder(verdict.rejectingGroups) -
-                                                     1)];
+            countConditionFailure(verdict, live.settings().tolerance.on, tally);
             continue;
         }
         const std::string listed = isGroupSelection(type) ? groupForm(candidate) : candidate;

@@ -139,5 +139,37 @@ TEST_F(ConditionChainTest, VerdictNamesTypeSetsAndGroupsApart) {
     EXPECT_THROW(check.judge(1000), std::out_of_range);
 }
 
+struct ToleranceCase {
+    int fewest;
+    int most;
+};
+
+// With "容错" a number passes when the ticked groups it fails are as many as the range says,
+// counted here the long way, group by group; groups with nothing ticked never count.
+TEST_F(ConditionChainTest, ToleranceCountsTheTickedGroupsANumberFails) {
+    settings.setChecked(Check::ExtraEnabled);
+    for (const char* label : {"百位：", "和值：", "跨度：", "百十合：", "任意差："})
+        settings.boxes.setTicked(groupLabelled(label).tags.first + 2);
+    settings.setChecked(Check::IncludePairDigit);  // rejects 组三 strictly, but has no tick
+    for (const ToleranceCase range : {ToleranceCase{0, 0}, {0, 2}, {1, 3}, {5, 5}}) {
+        settings.tolerance = {true, range.fewest, range.most};
+        const ConditionCheck check(settings);
+        for (int value = 0; value < kNumberCount; ++value) {
+            int failed = 0;
+            for (const ConditionGroup* group : testedGroups()) {
+                bool ticked = false;
+                for (int tag = group->tags.first; tag <= group->tags.last; ++tag)
+                    ticked = ticked || settings.boxes.ticked(tag);
+                failed += ticked && !passesGroup(settings, *group, numberText(value)) ? 1 : 0;
+            }
+            ASSERT_EQ(check.judge(value).passesConditions(),
+                      failed >= range.fewest && failed <= range.most)
+                << numberText(value) << " range " << range.fewest << "-" << range.most;
+        }
+    }
+    settings.tolerance.on = false;
+    EXPECT_FALSE(ConditionCheck(settings).judge(112).passesConditions());
+}
+
 }  // namespace
 }  // namespace suoshui

@@ -166,5 +166,13 @@ TEST_F(ConditionSummaryTest, CountLineNamesThePlayType) {
     }
 }
 
+TEST_F(ConditionSummaryTest, ToleranceLineStandsBeforeTheCountLineOnlyWhenOn) {
+    settings.boxes.setTicked(3);
+    settings.tolerance = {false, 1, 2};
+    EXPECT_EQ(summaryOf({"123"}), "百位：3 \r\n符合条件的直选号    共有1注\r\n123 ");
+    settings.tolerance.on = true;
+    EXPECT_EQ(summaryOf({"123"}), "百位：3 \r\n容错：1-2\r\n符合条件的直选号    共有1注\r\n123 ");
+}
+
 }  // namespace
 }  // namespace suoshui
