@@ -141,6 +141,13 @@ BoxStates ConditionPanel::boxStates() const {
     return states;
 }
 
+void ConditionPanel::setBoxStates(const BoxStates& states) {
+    for (ValueBox* box : rows_.boxes.all()) {
+        if (rows_.boxes.find(box->tag()) == box)
+            box->setChecked(states.ticked(box->tag()));
+    }
+}
+
 QCheckBox* ConditionPanel::includeBox(Check include) const {
     const auto found = rows_.includes.find(include);
     return found == rows_.includes.end() ? nullptr : found->second;

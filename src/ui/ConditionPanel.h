@@ -25,6 +25,9 @@ class ConditionPanel : public QWidget {
     // The ticks and captions of every tagged box, and whether a "包含" box is ticked.
     BoxStates boxStates() const;
     QCheckBox* includeBox(Check include) const;
+    // Ticks the boxes and toggles as the states say, as the program does: no click handler
+    // runs, so the toggles take exactly their own states.
+    void setBoxStates(const BoxStates& states);
     const TaggedBoxes& boxes() const { return rows_.boxes; }
 
     // Sets the width of the rows' frames and the height that the bar scrolls over.

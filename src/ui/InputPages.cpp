@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "features/OptionCaptions.h"
 #include "lists/InputHints.h"
 #include "lists/NumberText.h"
 #include "ui/ChunkedText.h"
@@ -106,8 +107,8 @@ void InputPages::buildBankerDragPage(QWidget* page) {
     positionSelector_->setObjectName(QStringLiteral("PositionSelector"));
     positionSelector_->setGeometry(181, 6, 93, 20);
     positionSelector_->setFont(songTi(12));
-    positionSelector_->addItems({QStringLiteral("不定位"), QStringLiteral("百  位"),
-                                 QStringLiteral("十  位"), QStringLiteral("个  位")});
+    for (std::string_view position : kBankerPositionCaptions)
+        positionSelector_->addItem(qtText(position));
     positionSelector_->setCurrentIndex(0);
     addLabel(page, "(胆码最多3个)", 282, 8);
     addLabel(page, "拖码", 14, 37);
@@ -122,19 +123,13 @@ void InputPages::buildBaseListPage(QWidget* page) {
     importButton_->setFont(songTi(12));
     importButton_->setToolTip(
         QStringLiteral("提示：必须用空格或者“，”分隔，否则会出错！也可以直接粘贴"));
-    struct OptionDef {
-        Check check;
-        const char* caption;
-        const char* hint;
-    };
-    const OptionDef options[] = {
-        {Check::Intersect, "取 交 集",
-         "只用大底里出现两次以上的号码：暂存几次结果后，得到它们共有的号码"},
-        {Check::GroupToDirect, "组选转直", "把大底里的每个号码展开成同样数字的全部直选号码"},
+    const std::pair<Check, const char*> options[] = {
+        {Check::Intersect, "只用大底里出现两次以上的号码：暂存几次结果后，得到它们共有的号码"},
+        {Check::GroupToDirect, "把大底里的每个号码展开成同样数字的全部直选号码"},
     };
     int top = 30;
-    for (const auto& [check, caption, hint] : options) {
-        auto* box = new QCheckBox(QString::fromUtf8(caption), page);
+    for (const auto& [check, hint] : options) {
+        auto* box = new QCheckBox(qtText(captionOf(kOptionCaptions, check)), page);
         box->setFont(heiTi(12));
         box->setToolTip(QString::fromUtf8(hint));
         box->adjustSize();
@@ -224,6 +219,10 @@ void InputPages::setText(InputBox box, const QString& value) {
 
 int InputPages::positionIndex() const {
     return positionSelector_->currentIndex();
+}
+
+void InputPages::setPositionIndex(int index) {
+    positionSelector_->setCurrentIndex(index);
 }
 
 QCheckBox* InputPages::checkBox(Check check) const {

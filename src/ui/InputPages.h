@@ -47,6 +47,7 @@ class InputPages : public QStackedWidget {
     void setText(InputBox box, const QString& text);
     // The banker position: 0 "不定位", 1 "百  位", 2 "十  位", 3 "个  位".
     int positionIndex() const;
+    void setPositionIndex(int index);
     // "取 交 集" and "组选转直"; nullptr for the other options.
     QCheckBox* checkBox(Check check) const;
 

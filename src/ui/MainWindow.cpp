@@ -3,10 +3,14 @@
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSizeGrip>
+#include <QToolButton>
 
+#include "features/ConditionCheck.h"
 #include "lists/ConditionSummary.h"
 #include "lists/NumberText.h"
 #include "lists/ReportReading.h"
@@ -20,6 +24,8 @@
 #include "ui/ResultPanel.h"
 #include "ui/RunControls.h"
 #include "ui/StartWindow.h"
+#include "ui/TextFiles.h"
+#include "ui/ToleranceControls.h"
 #include "ui/WindowColours.h"
 #include "ui/WindowFonts.h"
 
@@ -71,7 +77,11 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHin
     sizeGrip_ = new QSizeGrip(this);
     sizeGrip_->setObjectName(QStringLiteral("SizeGrip"));
     files_ = new FileActions(this);
-    runControls_ = new RunControls(*conditions_, *options_, *inputs_, *results_, *this);
+    tolerance_ = new ToleranceControls(topBar_->featureLine());
+    tolerance_->setGeometry(topBar_->featureLine()->rect());
+    runControls_ =
+        new RunControls(*conditions_, *options_, *inputs_, *results_, *tolerance_, *this);
+    addSchemeButtons();
 
     fitToScreen();
     layoutMainWindow();
@@ -131,6 +141,16 @@ void MainWindow::connectHandlers() {
             [this] { runGuarded(this, [this] { importBaseList(); }); });
     connect(results_, &ResultPanel::groupingClicked, this,
             [this] { runGuarded(this, [this] { regroupReport(); }); });
+    // "容错" can ask for no more failed groups than there are groups with a tick.
+    connect(conditions_, &ConditionPanel::changed, this, &MainWindow::countTickedGroups);
+    connect(options_, &OptionRows::changed, this, &MainWindow::countTickedGroups);
+}
+
+void MainWindow::countTickedGroups() {
+    FilterSettings ticks;
+    ticks.boxes = conditions_->boxStates();
+    ticks.setChecked(Check::ExtraEnabled, options_->checkBox(Check::ExtraEnabled)->isChecked());
+    tolerance_->setTickedGroups(groupCount(toleranceGroups(ticks)));
 }
 
 void MainWindow::onTool(TopBar::Tool tool) {
@@ -254,6 +274,99 @@ void MainWindow::resetWindow() {
     options_->reset();
     inputs_->reset();
     results_->reset();
+    tolerance_->reset();
+}
+
+void MainWindow::addSchemeButtons() {
+    QToolButton* save =
+        topBar_->addFeatureButton(QStringLiteral("SaveSchemeButton"), QStringLiteral("存方案"),
+                                  QStringLiteral("存方案：把现在的全部条件存进一个文件"),
+                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    QToolButton* load = topBar_->addFeatureButton(
+        QStringLiteral("LoadSchemeButton"), QStringLiteral("读方案"),
+        QStringLiteral("读方案：把存过的条件一次设回窗口"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(save, &QToolButton::clicked, this,
+            [this] { runGuarded(this, [this] { saveScheme(); }); });
+    connect(load, &QToolButton::clicked, this,
+            [this] { runGuarded(this, [this] { loadScheme(); }); });
+}
+
+void MainWindow::saveScheme() {
+    if (session_.runInProgress)
+        return;
+    const QString path = files_->chooseTextFile(FileUse::SaveScheme);
+    if (path.isEmpty())
+        return;
+    const FileProblem problem =
+        writeTextFile(path, schemeText({readSettings(), results_->grouping()}));
+    if (problem.happened()) {
+        QMessageBox::warning(this, QStringLiteral("存方案"),
+                             QStringLiteral("方案没有存到文件“%1”：%2").arg(path, problem.reason));
+        return;
+    }
+    results_->showStatus(QStringLiteral("方案已存到 %1").arg(path));
+}
+
+// Only a whole, readable scheme changes the window; otherwise the player learns why.
+void MainWindow::loadScheme() {
+    if (session_.runInProgress)
+        return;
+    const QString path = files_->chooseTextFile(FileUse::LoadScheme);
+    if (path.isEmpty())
+        return;
+    const ImportedText file = readImportedFile(path);
+    const SchemeReading reading =
+        file.problem.happened() ? SchemeReading{} : readScheme(file.text.toStdString());
+    if (!reading.scheme) {
+        const QString why =
+            file.problem.happened() ? file.problem.reason
+            : reading.faultLine > 0
+                ? QStringLiteral("第 %1 行：%2").arg(reading.faultLine).arg(qtText(reading.fault))
+                : qtText(reading.fault);
+        QMessageBox::warning(
+            this, QStringLiteral("读方案"),
+            QStringLiteral("没有读入方案“%1”：%2\n窗口里的条件保持原样。").arg(path, why));
+        return;
+    }
+    applyScheme(*reading.scheme);
+    results_->showStatus(QStringLiteral("已读入方案 %1").arg(path));
+}
+
+// The window from its start state to the scheme's, through the paths a player's clicks take
+// where they have effects to follow (pages, position rows, colours, the extra panel); the
+// boxes and toggles then take the scheme's states exactly.
+void MainWindow::applyScheme(const Scheme& scheme) {
+    const FilterSettings& settings = scheme.settings;
+    resetWindow();
+    options_->radio(settings.numberType)->click();
+    options_->radio(settings.mode)->click();
+    inputs_->setText(InputBox::DigitSequence, settings.digitSequence);
+    inputs_->setText(InputBox::Banker, settings.banker);
+    inputs_->setText(InputBox::Drag, settings.drag);
+    inputs_->setPositionIndex(settings.bankerPosition);
+    inputs_->setText(InputBox::BaseList, settings.baseList);
+    const InputBox sets[] = {InputBox::ExcludeSet1, InputBox::ExcludeSet2, InputBox::ExcludeSet3,
+                             InputBox::ExcludeSet4};
+    for (std::size_t i = 0; i < settings.excludeSets.size(); ++i)
+        inputs_->setText(sets[i], settings.excludeSets[i]);
+    inputs_->setText(InputBox::ExcludeSingles, settings.excludeSingles);
+    inputs_->setText(InputBox::TargetCount, settings.targetCount);
+    // "重置" leaves the two list options as they were.
+    for (Check check : {Check::Intersect, Check::GroupToDirect}) {
+        if (settings.isChecked(check) != inputs_->checkBox(check)->isChecked())
+            inputs_->checkBox(check)->click();
+    }
+    for (Check check : {Check::IncludePairs, Check::IncludePairDigit, Check::IncludeSingleDigit}) {
+        if (settings.isChecked(check))
+            conditions_->includeBox(check)->click();
+    }
+    for (Check check : {Check::ExtraEnabled, Check::ExcludeSets, Check::RandomCount}) {
+        if (settings.isChecked(check))
+            options_->checkBox(check)->click();
+    }
+    conditions_->setBoxStates(settings.boxes);
+    tolerance_->setTolerance(settings.tolerance);
+    results_->setGrouping(scheme.grouping);
 }
 
 // Tab walks the inputs in the order a player reads them: type and mode rows, the input pages,

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "features/FilterSettings.h"
+#include "lists/Scheme.h"
 #include "run/Session.h"
 #include "ui/TopBar.h"
 
@@ -20,6 +21,7 @@ class InputPages;
 class OptionRows;
 class ResultPanel;
 class RunControls;
+class ToleranceControls;
 class ValueBox;
 
 // The one working window, composed of its panels: the top bar, the option rows, the input
@@ -64,6 +66,11 @@ class MainWindow : public QWidget {
     void importBaseList();
     void regroupReport();
     void resetWindow();
+    void addSchemeButtons();
+    void saveScheme();
+    void loadScheme();
+    void applyScheme(const Scheme& scheme);
+    void countTickedGroups();
 
     Session session_;
     ConditionPanel* conditions_ = nullptr;
@@ -77,6 +84,7 @@ class MainWindow : public QWidget {
     QSizeGrip* sizeGrip_ = nullptr;
     FileActions* files_ = nullptr;
     RunControls* runControls_ = nullptr;
+    ToleranceControls* tolerance_ = nullptr;
 };
 
 }  // namespace suoshui::ui

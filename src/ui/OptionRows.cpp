@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "features/OptionCaptions.h"
 #include "ui/WindowColours.h"
 #include "ui/WindowFonts.h"
 
@@ -34,10 +35,14 @@ QHBoxLayout* stripLayout(QWidget* strip, const char* label) {
     return layout;
 }
 
+QString qtText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 template <typename Choice>
 QRadioButton* addRadio(QWidget* strip, QHBoxLayout* layout, std::map<Choice, QRadioButton*>& radios,
-                       Choice choice, const char* caption) {
-    auto* radio = new QRadioButton(QString::fromUtf8(caption), strip);
+                       Choice choice, std::string_view caption) {
+    auto* radio = new QRadioButton(qtText(caption), strip);
     radio->setFont(heiTi(12));
     layout->addWidget(radio);
     radios[choice] = radio;
@@ -94,28 +99,17 @@ void OptionRows::buildGenerationModeRow() {
     // Four radios and three options only just fit the strip: closer spacing keeps the last
     // captions whole.
     layout->setSpacing(4);
-    const std::pair<GenerationMode, const char*> modes[] = {
-        {GenerationMode::Positional, "定位"},
-        {GenerationMode::DigitSet, "不定位"},
-        {GenerationMode::BankerDrag, "胆拖"},
-        {GenerationMode::BaseList, "大底"},
-    };
-    for (const auto& [mode, caption] : modes)
+    for (const auto& [mode, caption] : kModeCaptions)
         addRadio(strip, layout, modes_, mode, caption);
     layout->addSpacing(4);
-    struct OptionDef {
-        Check check;
-        const char* caption;
-        const char* hint;
-    };
-    const OptionDef options[] = {
-        {Check::ExcludeSets, "排 除",
+    const std::pair<Check, const char*> options[] = {
+        {Check::ExcludeSets,
          "排除号码：复式排除去掉只由所填数字组成的号码，单式排除去掉所填的号码"},
-        {Check::RandomCount, "条件随机", "从选出的号码中随机保留所填的注数"},
-        {Check::ExtraEnabled, "启用银选", "让下面的银选指标参与选号；不勾选时它们不起作用"},
+        {Check::RandomCount, "从选出的号码中随机保留所填的注数"},
+        {Check::ExtraEnabled, "让下面的银选指标参与选号；不勾选时它们不起作用"},
     };
-    for (const auto& [check, caption, hint] : options) {
-        auto* box = new QCheckBox(QString::fromUtf8(caption), strip);
+    for (const auto& [check, hint] : options) {
+        auto* box = new QCheckBox(qtText(captionOf(kOptionCaptions, check)), strip);
         box->setFont(heiTi(12));
         box->setToolTip(QString::fromUtf8(hint));
         options_[check] = box;
@@ -131,6 +125,14 @@ NumberType OptionRows::numberType() const {
 
 GenerationMode OptionRows::mode() const {
     return checkedOf(modes_, GenerationMode::Positional);
+}
+
+QRadioButton* OptionRows::radio(NumberType type) const {
+    return types_.at(type);
+}
+
+QRadioButton* OptionRows::radio(GenerationMode mode) const {
+    return modes_.at(mode);
 }
 
 QCheckBox* OptionRows::checkBox(Check check) const {

@@ -20,6 +20,8 @@ class OptionRows : public QWidget {
 
     NumberType numberType() const;
     GenerationMode mode() const;
+    QRadioButton* radio(NumberType type) const;
+    QRadioButton* radio(GenerationMode mode) const;
     // The options of the "方式：" row; nullptr for the other options.
     QCheckBox* checkBox(Check check) const;
     // The radios in reading order, for the keyboard.

@@ -72,6 +72,10 @@ void ResultPanel::buildGroupingBox() {
     groupings_.at(ResultGrouping::Flat)->setChecked(true);
 }
 
+void ResultPanel::setGrouping(ResultGrouping grouping) {
+    groupings_.at(grouping)->setChecked(true);
+}
+
 ResultGrouping ResultPanel::grouping() const {
     for (const auto& [grouping, radio] : groupings_) {
         if (radio->isChecked())

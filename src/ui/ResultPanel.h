@@ -22,6 +22,8 @@ class ResultPanel : public QWidget {
     explicit ResultPanel(QWidget* parent);
 
     ResultGrouping grouping() const;
+    // Ticks the radio as the program does, without listing the result anew.
+    void setGrouping(ResultGrouping grouping);
     // The report as shown, with CR LF line ends.
     std::string report() const;
     void showReport(const std::string& report);

@@ -7,6 +7,7 @@
 #include "ui/InputPages.h"
 #include "ui/OptionRows.h"
 #include "ui/ResultPanel.h"
+#include "ui/ToleranceControls.h"
 
 namespace suoshui::ui {
 
@@ -41,17 +42,19 @@ InputBox inputBoxOf(TextBox box) {
 }  // namespace
 
 RunControls::RunControls(ConditionPanel& conditions, OptionRows& options, InputPages& inputs,
-                         ResultPanel& results, QWidget& window)
+                         ResultPanel& results, ToleranceControls& tolerance, QWidget& window)
     : QObject(&window),
       conditions_(conditions),
       options_(options),
       inputs_(inputs),
       results_(results),
+      tolerance_(tolerance),
       window_(window) {
     const auto count = [this] { ++changes_; };
     connect(&conditions, &ConditionPanel::changed, this, count);
     connect(&options, &OptionRows::changed, this, count);
     connect(&inputs, &InputPages::changed, this, count);
+    connect(&tolerance, &ToleranceControls::changed, this, count);
 }
 
 FilterSettings RunControls::readSettings() {
@@ -76,6 +79,7 @@ FilterSettings RunControls::readSettings() {
         settings.excludeSets[i] = inputs_.text(sets[i]);
     settings.excludeSingles = inputs_.text(InputBox::ExcludeSingles);
     settings.targetCount = inputs_.text(InputBox::TargetCount);
+    settings.tolerance = tolerance_.tolerance();
     return settings;
 }
 

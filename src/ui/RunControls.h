@@ -11,6 +11,7 @@ class ConditionPanel;
 class InputPages;
 class OptionRows;
 class ResultPanel;
+class ToleranceControls;
 
 // The main window as a filter run sees it: the settings read from the panels in one go, the
 // boxes the run writes back, event passes at most every few milliseconds, and the busy
@@ -19,7 +20,7 @@ class RunControls : public QObject, public Controls {
     Q_OBJECT
   public:
     RunControls(ConditionPanel& conditions, OptionRows& options, InputPages& inputs,
-                ResultPanel& results, QWidget& window);
+                ResultPanel& results, ToleranceControls& tolerance, QWidget& window);
 
     FilterSettings readSettings() override;
     ResultGrouping resultGrouping() const override;
@@ -37,6 +38,7 @@ class RunControls : public QObject, public Controls {
     OptionRows& options_;
     InputPages& inputs_;
     ResultPanel& results_;
+    ToleranceControls& tolerance_;
     QWidget& window_;
     std::uint64_t changes_ = 0;
     QElapsedTimer sinceEventPass_;

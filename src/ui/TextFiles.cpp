@@ -99,6 +99,13 @@ FileProblem saveReportToFile(const QString& path, const std::string& report, con
     return writeAll(file, toGbk.encode(QString::fromStdString(block)));
 }
 
+FileProblem writeTextFile(const QString& path, const std::string& utf8) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return {writeProblem(file)};
+    return writeAll(file, QByteArray::fromStdString(utf8));
+}
+
 ImportedText readImportedFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

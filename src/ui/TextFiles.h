@@ -16,6 +16,9 @@ struct FileProblem {
 // Saves the report in GBK: appends to an existing file, creates a new one with the title line.
 FileProblem saveReportToFile(const QString& path, const std::string& report, const LocalTime& now);
 
+// Writes a UTF-8 text into a file, replacing what it held.
+FileProblem writeTextFile(const QString& path, const std::string& utf8);
+
 struct ImportedText {
     QString text;
     FileProblem problem;

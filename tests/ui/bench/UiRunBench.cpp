@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QSpinBox>
 #include <QToolButton>
 
 #include "features/ConditionTable.h"
@@ -57,6 +58,16 @@ void BM_RunOneBoxPerGroupWithExtra(benchmark::State& state) {
     clickRunUntilReported(state, window);
 }
 
+// With "容错" every group is judged for every number and the failures counted: the heavy run.
+void BM_RunOneBoxPerGroupWithExtraAndTolerance(benchmark::State& state) {
+    MainWindow window;
+    window.show();
+    tickFirstBoxOfEveryLine(window);
+    window.findChild<QCheckBox*>(QStringLiteral("ToleranceOption"))->setChecked(true);
+    window.findChild<QSpinBox*>(QStringLiteral("ToleranceMax"))->setValue(3);
+    clickRunUntilReported(state, window);
+}
+
 // Every candidate passes every group of both stages: the longest walk a run can take.
 void BM_RunNothingTickedWithExtra(benchmark::State& state) {
     MainWindow window;
@@ -71,6 +82,10 @@ BENCHMARK(BM_RunNothingTickedWithExtra)
     ->Repetitions(5)
     ->UseRealTime();
 BENCHMARK(BM_RunOneBoxPerGroupWithExtra)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->UseRealTime();
+BENCHMARK(BM_RunOneBoxPerGroupWithExtraAndTolerance)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->UseRealTime();
