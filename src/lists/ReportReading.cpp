@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "lists/ReportFile.h"
+#include "lists/TextLines.h"
 
 namespace suoshui {
 
@@ -20,23 +21,6 @@ bool isAsciiDigit(char c) {
 
 bool endsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
-
-// The lines of a text, without their line ends (CR LF or LF).
-std::vector<std::string_view> linesOf(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
 }
 
 // "和值6的有12注", "奇偶比为2:1的有3注": a value's header in a grouped listing.

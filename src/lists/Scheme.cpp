@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "features/OptionCaptions.h"
+#include "lists/TextLines.h"
 
 namespace suoshui {
 
@@ -186,22 +187,6 @@ class SchemeReader {
     }
 
   private:
-    static std::vector<std::string_view> linesOf(std::string_view text) {
-        std::vector<std::string_view> lines;
-        std::size_t start = 0;
-        while (start < text.size()) {
-            std::size_t end = text.find('\n', start);
-            if (end == std::string_view::npos)
-                end = text.size();
-            std::string_view one = text.substr(start, end - start);
-            if (!one.empty() && one.back() == '\r')
-                one.remove_suffix(1);
-            lines.push_back(one);
-            start = end + 1;
-        }
-        return lines;
-    }
-
     static std::string join(const std::vector<std::string>& parts) {
         std::string joined;
         for (std::size_t i = 0; i < parts.size(); ++i)

@@ -7,6 +7,7 @@
 #include <QLabel>
 
 #include "ui/BoxFlow.h"
+#include "ui/QtText.h"
 #include "ui/ValueBox.h"
 #include "ui/WindowColours.h"
 #include "ui/WindowFonts.h"
@@ -21,10 +22,6 @@ constexpr int kToggleHeight = 15;
 constexpr int kSingleCharBoxWidth = 31;
 constexpr int kSingleCharPitch = 33;
 constexpr int kLabelHeight = 13;
-
-QString qtText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 struct BoxSize {
     int width;

@@ -16,6 +16,7 @@
 #include "ui/ChunkedText.h"
 #include "ui/LineEnds.h"
 #include "ui/NoteBox.h"
+#include "ui/QtText.h"
 #include "ui/WindowFonts.h"
 
 namespace suoshui::ui {
@@ -24,10 +25,6 @@ namespace {
 
 // The pages stand over the first three condition rows, whose height they have.
 constexpr int kPageHeight = 68;
-
-QString qtText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The base list is read again this long after the player stops typing: a pasted list of
 // megabytes is read once, not at every piece that goes in.

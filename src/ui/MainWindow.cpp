@@ -21,6 +21,7 @@
 #include "ui/HandlerGuard.h"
 #include "ui/InputPages.h"
 #include "ui/OptionRows.h"
+#include "ui/QtText.h"
 #include "ui/ResultPanel.h"
 #include "ui/RunControls.h"
 #include "ui/StartWindow.h"
@@ -37,10 +38,6 @@ static void loadWindowPictures() {
 namespace suoshui::ui {
 
 namespace {
-
-QString qtText(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 constexpr int kEdgeWidth = 11;
 constexpr int kResultLeft = 515;

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "features/OptionCaptions.h"
+#include "ui/QtText.h"
 #include "ui/WindowColours.h"
 #include "ui/WindowFonts.h"
 
@@ -33,10 +34,6 @@ QHBoxLayout* stripLayout(QWidget* strip, const char* label) {
     caption->setFont(songTi(12, true));
     layout->addWidget(caption);
     return layout;
-}
-
-QString qtText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 template <typename Choice>

@@ -1,6 +1,7 @@
 #include "ui/ProductTexts.h"
 
 #include "lists/ReportFile.h"
+#include "ui/QtText.h"
 
 namespace suoshui::ui {
 
@@ -9,7 +10,7 @@ QString productTitle() {
 }
 
 QString shownVersion() {
-    return QString::fromUtf8(kVersionText.data(), static_cast<qsizetype>(kVersionText.size()));
+    return qtText(kVersionText);
 }
 
 }  // namespace suoshui::ui

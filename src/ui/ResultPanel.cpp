@@ -7,6 +7,7 @@
 #include "ui/ChunkedText.h"
 #include "ui/LineEnds.h"
 #include "ui/NoteBox.h"
+#include "ui/QtText.h"
 #include "ui/WindowColours.h"
 #include "ui/WindowFonts.h"
 
