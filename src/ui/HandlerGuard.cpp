@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <exception>
+#include <new>
 
 #include "features/ConditionTable.h"
 
@@ -22,10 +23,12 @@ void runGuarded(QWidget* parent, const std::function<void()>& handler) {
         handler();
     } catch (const TagNotFound&) {
         warn(parent, kTagNotFoundMessage);
+    } catch (const std::bad_alloc&) {
+        warn(parent, "内存不够，这一步没有做完。");
     } catch (const std::exception& failure) {
         warn(parent, failure.what());
     } catch (...) {
-        warn(parent, "unexpected failure");
+        warn(parent, "出现了意外的错误，这一步没有做完。");
     }
 }
 
