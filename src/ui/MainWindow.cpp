@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSizeGrip>
+#include <QToolButton>
 
 #include "lists/ConditionSummary.h"
 #include "lists/NumberText.h"
@@ -15,6 +16,7 @@
 #include "ui/ConditionPanel.h"
 #include "ui/FileActions.h"
 #include "ui/HandlerGuard.h"
+#include "ui/HistoryWindow.h"
 #include "ui/InputPages.h"
 #include "ui/OptionRows.h"
 #include "ui/ResultPanel.h"
@@ -73,6 +75,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHin
     files_ = new FileActions(this);
     runControls_ = new RunControls(*conditions_, *options_, *inputs_, *results_, *this);
 
+    addFeatureButtons();
     fitToScreen();
     layoutMainWindow();
     connectHandlers();
@@ -80,6 +83,33 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHin
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::addFeatureButtons() {
+    QToolButton* history =
+        topBar_->addFeatureButton(QStringLiteral("HistoryButton"), QStringLiteral("开奖历史"),
+                                  QStringLiteral("开奖历史：导入往期开奖号码，核对中奖，回测条件"),
+                                  QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(history, &QToolButton::clicked, this, [this] { openHistoryWindow(); });
+}
+
+HistoryWindow* MainWindow::openHistoryWindow() {
+    if (!history_) {
+        HistoryLinks links;
+        links.readSettings = [this] { return readSettings(); };
+        links.session = [this]() -> const Session& { return session_; };
+        links.chooseFile = [this] {
+            return session_.runInProgress ? QString()
+                                          : files_->chooseTextFile(FileUse::ImportHistory);
+        };
+        links.valueBoxes = [this] { return taggedButtons(); };
+        links.showHitLine = [this](const QString& line) { results_->showHitLine(line); };
+        history_ = new HistoryWindow(std::move(links), this);
+    }
+    history_->show();
+    history_->raise();
+    history_->activateWindow();
+    return history_;
+}
 
 void MainWindow::buildEdges() {
     leftEdge_ = makeEdge(this, "左边框");
@@ -186,9 +216,11 @@ void MainWindow::onOptionClicked(Check check, bool ticked) {
 // ignores it, and only the run that ends tells what it did.
 void MainWindow::runAndTell() {
     runFilter(*runControls_, session_);
-    if (!session_.runInProgress && session_.lastRunSettings)
-        results_->showStatus(
-            qtText(runStatusText(session_.lastRunTally, *session_.lastRunSettings)));
+    if (session_.runInProgress || !session_.lastRunSettings)
+        return;
+    results_->showStatus(qtText(runStatusText(session_.lastRunTally, *session_.lastRunSettings)));
+    if (history_)
+        history_->resultsChanged();
 }
 
 void MainWindow::saveReport() {

@@ -16,6 +16,7 @@ namespace suoshui::ui {
 
 class ConditionPanel;
 class FileActions;
+class HistoryWindow;
 class InputPages;
 class OptionRows;
 class ResultPanel;
@@ -46,6 +47,8 @@ class MainWindow : public QWidget {
     FilterSettings readSettings() const;
     // The shortest time between two event passes of a run (5 ms); tests set 0.
     void setEventPassInterval(int milliseconds);
+    // "开奖历史": made when first opened, then shown again as the player left it.
+    HistoryWindow* openHistoryWindow();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -64,6 +67,7 @@ class MainWindow : public QWidget {
     void importBaseList();
     void regroupReport();
     void resetWindow();
+    void addFeatureButtons();
 
     Session session_;
     ConditionPanel* conditions_ = nullptr;
@@ -77,6 +81,7 @@ class MainWindow : public QWidget {
     QSizeGrip* sizeGrip_ = nullptr;
     FileActions* files_ = nullptr;
     RunControls* runControls_ = nullptr;
+    HistoryWindow* history_ = nullptr;
 };
 
 }  // namespace suoshui::ui

@@ -42,6 +42,13 @@ void ValueBox::setLitColours(const LitColours& colours) {
     update();
 }
 
+void ValueBox::setOmission(std::optional<int> omission) {
+    if (omission_ == omission)
+        return;
+    omission_ = omission;
+    update();
+}
+
 QSize ValueBox::sizeHint() const {
     return {fontMetrics().horizontalAdvance(text()) + 8, 16};
 }
@@ -69,11 +76,26 @@ void ValueBox::paintEvent(QPaintEvent*) {
     painter.drawLine(area.topRight(), area.bottomRight());
     painter.setPen(text);
     painter.drawText(rect(), Qt::AlignCenter, this->text());
+    if (omission_)
+        paintOmission(painter, text);
     // The box the keyboard is on.
     if (hasFocus()) {
         painter.setPen(QPen(kFocusMark, 2));
         painter.drawRect(rect().adjusted(1, 1, -1, -1));
     }
+}
+
+// Small, in the upper right corner, over the edge of the caption at most.
+void ValueBox::paintOmission(QPainter& painter, const QColor& captionColour) {
+    QFont small = font();
+    small.setPixelSize(std::max(7, height() / 2));
+    small.setBold(false);
+    painter.setFont(small);
+    QColor colour = captionColour;
+    colour.setAlpha(170);
+    painter.setPen(isChecked() ? colour : QColor(30, 90, 170));
+    painter.drawText(rect().adjusted(0, 0, -2, 0), Qt::AlignRight | Qt::AlignTop,
+                     QString::number(*omission_));
 }
 
 SelectAllToggle::SelectAllToggle(int tag, QWidget* parent)
