@@ -1,7 +1,7 @@
 #include "history/HistoryParser.h"
 
 #include <algorithm>
-#include <map>
+#include <unordered_map>
 #include <optional>
 
 #include "engine/LotteryNumber.h"
@@ -69,6 +69,7 @@ class Reader {
         }
         const std::size_t first = header ? header->first + 1 : 0;
         std::vector<ReadDraw> draws;
+        draws.reserve(lines.size() - std::min(first, lines.size()));
         for (std::size_t index = first; index < lines.size(); ++index) {
             const LineReading reading =
                 header ? readCsvRow(lines[index], header->second) : readPlainLine(lines[index]);
@@ -99,8 +100,9 @@ class Reader {
 // The same issue (or date) again: with the same number it is kept once; with another number
 // every line of it is left out, since which one is right cannot be told.
 std::vector<ReadDraw> withoutRepeats(std::vector<ReadDraw> draws, ParsedHistory& parsed) {
-    std::map<std::string, std::size_t> conflictOfKey;
-    std::map<std::string, std::size_t> firstOfKey;
+    std::unordered_map<std::string, std::size_t> conflictOfKey;
+    std::unordered_map<std::string, std::size_t> firstOfKey;
+    firstOfKey.reserve(draws.size());
     std::vector<bool> dropped(draws.size(), false);
     for (std::size_t index = 0; index < draws.size(); ++index) {
         const Draw& draw = draws[index].draw;
@@ -132,6 +134,7 @@ std::vector<ReadDraw> withoutRepeats(std::vector<ReadDraw> draws, ParsedHistory&
         dropped[index] = true;
     }
     std::vector<ReadDraw> kept;
+    kept.reserve(draws.size());
     for (std::size_t index = 0; index < draws.size(); ++index) {
         if (!dropped[index])
             kept.push_back(std::move(draws[index]));
@@ -169,10 +172,20 @@ bool linesRunNewestFirst(const std::vector<ReadDraw>& draws) {
     return fallingAlongLines(draws, [](const Draw& draw) { return draw.date; }).value_or(false);
 }
 
+// Sorts by a key made once per draw, the greatest first; equal keys keep their order.
 template <typename Key>
 void sortNewestFirst(std::vector<ReadDraw>& draws, Key key) {
-    std::stable_sort(draws.begin(), draws.end(),
-                     [&key](const ReadDraw& a, const ReadDraw& b) { return key(a) > key(b); });
+    std::vector<std::pair<std::string, std::size_t>> keyed;
+    keyed.reserve(draws.size());
+    for (std::size_t index = 0; index < draws.size(); ++index)
+        keyed.emplace_back(key(draws[index]), index);
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<ReadDraw> sorted;
+    sorted.reserve(draws.size());
+    for (const auto& [sortKey, index] : keyed)
+        sorted.push_back(std::move(draws[index]));
+    draws = std::move(sorted);
 }
 
 void putNewestFirst(std::vector<ReadDraw>& draws, ParsedHistory& parsed) {

@@ -48,7 +48,7 @@ class ValueBox : public QAbstractButton {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void paintOmission(QPainter& painter, const QColor& captionColour);
+    void paintWithOmission(QPainter& painter, const QColor& captionColour);
 
     int tag_;
     std::string caption_;
