@@ -1,10 +1,9 @@
 #include "history/HistoryParser.h"
 
 #include <algorithm>
-#include <unordered_map>
 #include <optional>
+#include <unordered_map>
 
-#include "engine/LotteryNumber.h"
 #include "history/CsvTable.h"
 #include "history/DrawFields.h"
 #include "history/PlainLine.h"
@@ -32,24 +31,22 @@ std::vector<std::string_view> splitLines(std::string_view text) {
     return lines;
 }
 
-bool hasDigit(std::string_view line) {
-    bool found = false;
-    visitDigits(line, [&found](int digit) { found = found || digit >= 0; });
-    return found;
-}
-
 struct ReadDraw {
     Draw draw;
     std::size_t line = 0;  // 1-based
 };
 
-// Where the rows start: after a header among the lines before the first with digits.
+// A header stands among the first lines, before any line that reads as a draw; title lines
+// ("福彩3D开奖号码") may come before it.
+constexpr std::size_t kHeaderSearchLines = 20;
+
+// Where the rows start: after the header, when there is one.
 std::optional<std::pair<std::size_t, CsvColumns>> findHeader(
     const std::vector<std::string_view>& lines) {
-    for (std::size_t index = 0; index < lines.size(); ++index) {
+    for (std::size_t index = 0; index < lines.size() && index < kHeaderSearchLines; ++index) {
         if (std::optional<CsvColumns> header = readCsvHeader(lines[index]))
             return std::pair{index, std::move(*header)};
-        if (hasDigit(lines[index]))
+        if (readPlainLine(lines[index]).kind == LineReading::Kind::Draw)
             break;
     }
     return std::nullopt;

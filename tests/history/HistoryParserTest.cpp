@@ -141,6 +141,14 @@ TEST(HistoryParserTest, TableRowsWithLettersOrFourDigitsAreSkipped) {
     EXPECT_EQ(history.skippedLines, (std::vector<std::size_t>{3, 4, 5}));
 }
 
+TEST(HistoryParserTest, TitleLinesMayComeBeforeTheHeader) {
+    const ParsedHistory history =
+        parsed("福彩3D 历史开奖（2026年）\n\n期号,开奖号码,试机号\n2026232,658,123\n");
+    EXPECT_TRUE(history.tableHeader);
+    EXPECT_EQ(numbersOf(history.draws), (std::vector<int>{658}));
+    EXPECT_EQ(history.skippedCount, 0U);
+}
+
 TEST(HistoryParserTest, NumberAndDigitColumnsMustAgree) {
     const ParsedHistory history =
         parsed("issue,number,hundreds,tens,ones\n2,658,6,5,8\n1,123,1,2,4\n");
