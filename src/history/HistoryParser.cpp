@@ -106,7 +106,8 @@ std::vector<ReadDraw> withoutRepeats(std::vector<ReadDraw> draws, ParsedHistory&
         if (draw.issue.empty() && draw.date.empty())
             continue;
         const bool byIssue = !draw.issue.empty();
-        const std::string key = byIssue ? "I" + issueSortKey(draw.issue) : "D" + draw.date;
+        std::string key(1, byIssue ? 'I' : 'D');
+        key += byIssue ? issueSortKey(draw.issue) : draw.date;
         const auto [first, isNew] = firstOfKey.emplace(key, index);
         if (isNew)
             continue;

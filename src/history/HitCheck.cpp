@@ -19,7 +19,9 @@ std::optional<PrizeKind> groupPrizeOf(GroupKind kind) {
 }
 
 std::string signedYuan(long long yuan) {
-    return (yuan > 0 ? "+" : "") + std::to_string(yuan) + " 元";
+    std::string text = yuan > 0 ? "+" : "";
+    text += std::to_string(yuan);
+    return text + " 元";
 }
 
 }  // namespace
