@@ -8,8 +8,8 @@
 #include "engine/RandomSeed.h"
 #include "features/ConditionCheck.h"
 #include "lists/ConditionSummary.h"
-#include "lists/NumberText.h"
 #include "run/Candidates.h"
+#include "run/RunRules.h"
 
 namespace suoshui {
 
@@ -35,12 +35,8 @@ class RunSettings {
 
     // The "单式排除" numbers, with "排 除" ticked; under the group types each stands for its group.
     const NumberSet& excludedSingles() {
-        if (!singles_) {
-            singles_ = settings_.isChecked(Check::ExcludeSets) ? numbersIn(settings_.excludeSingles)
-                                                               : NumberSet();
-            if (isGroupSelection(settings_.numberType))
-                singles_ = groupFormsOf(*singles_);
-        }
+        if (!singles_)
+            singles_ = suoshui::excludedSingles(settings_);
         return *singles_;
     }
 
@@ -54,12 +50,14 @@ class RunSettings {
     // The digit boxes keep only their distinct digits, ascending, in the window as here; the
     // exclusion sets only while "排 除" is ticked.
     void normaliseDigitBoxes() {
-        normalise(TextBox::DigitSequence, settings_.digitSequence);
-        normalise(TextBox::Banker, settings_.banker);
-        normalise(TextBox::Drag, settings_.drag);
+        settings_ = withDigitBoxesNormalised(std::move(settings_));
+        check_.reset();
+        controls_.setText(TextBox::DigitSequence, settings_.digitSequence);
+        controls_.setText(TextBox::Banker, settings_.banker);
+        controls_.setText(TextBox::Drag, settings_.drag);
         if (settings_.isChecked(Check::ExcludeSets)) {
             for (std::size_t i = 0; i < settings_.excludeSets.size(); ++i)
-                normalise(kExcludeSetBoxes[i], settings_.excludeSets[i]);
+                controls_.setText(kExcludeSetBoxes[i], settings_.excludeSets[i]);
         }
         // These writes are the run's own, not the player's.
         readAtChange_ = controls_.changeCount();
@@ -71,11 +69,6 @@ class RunSettings {
         settings_ = controls_.readSettings();
         check_.reset();
         singles_.reset();
-    }
-
-    void normalise(TextBox box, std::string& text) {
-        text = normaliseDigitText(text);
-        controls_.setText(box, text);
     }
 
     Controls& controls_;

@@ -19,6 +19,7 @@
 #include "ui/ConditionPanel.h"
 #include "ui/FileActions.h"
 #include "ui/HandlerGuard.h"
+#include "ui/HistoryWindow.h"
 #include "ui/InputPages.h"
 #include "ui/OptionRows.h"
 #include "ui/QtText.h"
@@ -78,8 +79,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHin
     tolerance_->setGeometry(topBar_->featureLine()->rect());
     runControls_ =
         new RunControls(*conditions_, *options_, *inputs_, *results_, *tolerance_, *this);
-    addSchemeButtons();
-
+    addFeatureButtons();
     fitToScreen();
     layoutMainWindow();
     connectHandlers();
@@ -87,6 +87,34 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHin
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::addFeatureButtons() {
+    QToolButton* history =
+        topBar_->addFeatureButton(QStringLiteral("HistoryButton"), QStringLiteral("开奖历史"),
+                                  QStringLiteral("开奖历史：导入往期开奖号码，核对中奖，回测条件"),
+                                  QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(history, &QToolButton::clicked, this, [this] { openHistoryWindow(); });
+    addSchemeButtons();
+}
+
+HistoryWindow* MainWindow::openHistoryWindow() {
+    if (!history_) {
+        HistoryLinks links;
+        links.readSettings = [this] { return readSettings(); };
+        links.session = [this]() -> const Session& { return session_; };
+        links.chooseFile = [this] {
+            return session_.runInProgress ? QString()
+                                          : files_->chooseTextFile(FileUse::ImportHistory);
+        };
+        links.valueBoxes = [this] { return taggedButtons(); };
+        links.showHitLine = [this](const QString& line) { results_->showHitLine(line); };
+        history_ = new HistoryWindow(std::move(links), this);
+    }
+    history_->show();
+    history_->raise();
+    history_->activateWindow();
+    return history_;
+}
 
 void MainWindow::buildEdges() {
     leftEdge_ = makeEdge(this, "左边框");
@@ -203,9 +231,11 @@ void MainWindow::onOptionClicked(Check check, bool ticked) {
 // ignores it, and only the run that ends tells what it did.
 void MainWindow::runAndTell() {
     runFilter(*runControls_, session_);
-    if (!session_.runInProgress && session_.lastRunSettings)
-        results_->showStatus(
-            qtText(runStatusText(session_.lastRunTally, *session_.lastRunSettings)));
+    if (session_.runInProgress || !session_.lastRunSettings)
+        return;
+    results_->showStatus(qtText(runStatusText(session_.lastRunTally, *session_.lastRunSettings)));
+    if (history_)
+        history_->resultsChanged();
 }
 
 void MainWindow::saveReport() {

@@ -17,6 +17,7 @@ namespace suoshui::ui {
 
 class ConditionPanel;
 class FileActions;
+class HistoryWindow;
 class InputPages;
 class OptionRows;
 class ResultPanel;
@@ -48,6 +49,8 @@ class MainWindow : public QWidget {
     FilterSettings readSettings() const;
     // The shortest time between two event passes of a run (5 ms); tests set 0.
     void setEventPassInterval(int milliseconds);
+    // "开奖历史": made when first opened, then shown again as the player left it.
+    HistoryWindow* openHistoryWindow();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -71,6 +74,7 @@ class MainWindow : public QWidget {
     void loadScheme();
     void applyScheme(const Scheme& scheme);
     void countTickedGroups();
+    void addFeatureButtons();
 
     Session session_;
     ConditionPanel* conditions_ = nullptr;
@@ -85,6 +89,7 @@ class MainWindow : public QWidget {
     FileActions* files_ = nullptr;
     RunControls* runControls_ = nullptr;
     ToleranceControls* tolerance_ = nullptr;
+    HistoryWindow* history_ = nullptr;
 };
 
 }  // namespace suoshui::ui

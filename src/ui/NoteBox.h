@@ -1,32 +1,42 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <vector>
 
 class QLabel;
 
 namespace suoshui::ui {
 
-// A multi-line box with a one-line note along its foot, inside its frame: the result box says
-// there what the last action did, the base list what was read from it. The note never mixes
-// with the box's text, which the program reads and writes as before.
+// A multi-line box with one-line notes along its foot, inside its frame: the result box says
+// there what the last action did (and, once a draw is checked, whether the result won), the base
+// list what was read from it. The notes never mix with the box's text, which the program reads
+// and writes as before.
 class NoteBox : public QPlainTextEdit {
     Q_OBJECT
   public:
     NoteBox(const QString& noteName, QWidget* parent);
 
+    // A further note under the first, taking room only while it holds text. Gives its line.
+    int addNoteLine(const QString& noteName);
+
     // Shows the note, shortened with "…" when it does not fit; its hover hint holds it whole.
-    void setNote(const QString& note);
-    QString note() const { return note_; }
+    void setNote(const QString& note, int line = 0);
+    QString note(int line = 0) const;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
     bool viewportEvent(QEvent* event) override;
 
   private:
-    void placeNote();
+    struct NoteLine {
+        QLabel* label;
+        QString text;
+    };
 
-    QLabel* noteLabel_;
-    QString note_;
+    QLabel* makeNoteLabel(const QString& noteName);
+    void placeNotes();
+
+    std::vector<NoteLine> lines_;
 };
 
 }  // namespace suoshui::ui

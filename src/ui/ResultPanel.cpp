@@ -39,6 +39,7 @@ ResultPanel::ResultPanel(QWidget* parent) : QWidget(parent) {
     resultBox_ = new NoteBox(QStringLiteral("StatusLine"), this);
     resultBox_->setObjectName(QStringLiteral("ResultBox"));
     resultBox_->setAccessibleName(QStringLiteral("编辑框1"));
+    hitLine_ = resultBox_->addNoteLine(QStringLiteral("HitLine"));
     resultBox_->setFont(songTi(14));
     // The box follows the window's width down to a few pixels. A bar that came and went with
     // the text there re-wrapped the report at each change, without end, and froze the window.
@@ -100,6 +101,14 @@ void ResultPanel::showStatus(const QString& status) {
 
 QString ResultPanel::status() const {
     return resultBox_->note();
+}
+
+void ResultPanel::showHitLine(const QString& line) {
+    resultBox_->setNote(line, hitLine_);
+}
+
+QString ResultPanel::hitLine() const {
+    return resultBox_->note(hitLine_);
 }
 
 QPlainTextEdit* ResultPanel::resultBox() const {

@@ -30,6 +30,10 @@ class ResultPanel : public QWidget {
     // The status line: what the last run, store, save or import did.
     void showStatus(const QString& status);
     QString status() const;
+    // The line under the status: how the last result fares against a drawn number; empty hides
+    // it. It is never part of the report.
+    void showHitLine(const QString& line);
+    QString hitLine() const;
 
     // A run starts: the busy pictures over the box, and the box's font for the window's width.
     void showRunStarted(int windowWidth);
@@ -53,6 +57,7 @@ class ResultPanel : public QWidget {
     std::map<ResultGrouping, QRadioButton*> groupings_;
     QWidget* groupingBox_ = nullptr;
     NoteBox* resultBox_ = nullptr;
+    int hitLine_ = 0;
     QLabel* busyPanel_ = nullptr;
     QLabel* busyBar_ = nullptr;
 };

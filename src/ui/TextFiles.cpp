@@ -74,10 +74,11 @@ QString decodeImported(const QByteArray& bytes) {
     return QStringDecoder(kGbk).decode(body);
 }
 
-QString tooLargeReason(qint64 size) {
+QString tooLargeReason(qint64 size, const QString& what) {
     const qint64 limitMiB = kImportLimitBytes / (1024 * 1024);
-    return QStringLiteral("文件有 %1 MB，导入的大底不能超过 %2 MB。")
+    return QStringLiteral("文件有 %1 MB，导入的%2不能超过 %3 MB。")
         .arg(QString::number(static_cast<double>(size) / (1024.0 * 1024.0), 'f', 1))
+        .arg(what)
         .arg(limitMiB);
 }
 
@@ -106,18 +107,18 @@ FileProblem writeTextFile(const QString& path, const std::string& utf8) {
     return writeAll(file, QByteArray::fromStdString(utf8));
 }
 
-ImportedText readImportedFile(const QString& path) {
+ImportedText readImportedFile(const QString& path, const QString& what) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, {problemWith(file, false)}};
     if (file.size() > kImportLimitBytes)
-        return {{}, {tooLargeReason(file.size())}};
+        return {{}, {tooLargeReason(file.size(), what)}};
     // A file that grows while it is read is cut at the limit and refused all the same.
     const QByteArray bytes = file.read(kImportLimitBytes + 1);
     if (file.error() != QFile::NoError)
         return {{}, {problemWith(file, false)}};
     if (bytes.size() > kImportLimitBytes)
-        return {{}, {tooLargeReason(bytes.size())}};
+        return {{}, {tooLargeReason(bytes.size(), what)}};
     return {decodeImported(bytes), {}};
 }
 

@@ -24,8 +24,9 @@ struct ImportedText {
     FileProblem problem;
 };
 
-// Reads a whole base list file, GBK unless it is UTF-8 or carries a byte-order mark.
-ImportedText readImportedFile(const QString& path);
+// Reads a whole imported file (a base list, a draw history), GBK unless it is UTF-8 or carries
+// a byte-order mark. `what` names what is imported in the reason a too large file gives.
+ImportedText readImportedFile(const QString& path, const QString& what = QStringLiteral("大底"));
 
 // The local time now, as the save stamps it.
 LocalTime localTimeNow();

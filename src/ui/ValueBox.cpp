@@ -42,6 +42,13 @@ void ValueBox::setLitColours(const LitColours& colours) {
     update();
 }
 
+void ValueBox::setOmission(std::optional<int> omission) {
+    if (omission_ == omission)
+        return;
+    omission_ = omission;
+    update();
+}
+
 QSize ValueBox::sizeHint() const {
     return {fontMetrics().horizontalAdvance(text()) + 8, 16};
 }
@@ -68,12 +75,40 @@ void ValueBox::paintEvent(QPaintEvent*) {
     painter.drawLine(area.bottomLeft(), area.bottomRight());
     painter.drawLine(area.topRight(), area.bottomRight());
     painter.setPen(text);
-    painter.drawText(rect(), Qt::AlignCenter, this->text());
+    if (omission_)
+        paintWithOmission(painter, text);
+    else
+        painter.drawText(rect(), Qt::AlignCenter, this->text());
     // The box the keyboard is on.
     if (hasFocus()) {
         painter.setPen(QPen(kFocusMark, 2));
         painter.drawRect(rect().adjusted(1, 1, -1, -1));
     }
+}
+
+// The omission goes small into the upper right corner. Where the centred caption leaves too
+// little room there, the caption moves to the left edge; it keeps its text either way.
+void ValueBox::paintWithOmission(QPainter& painter, const QColor& captionColour) {
+    constexpr int kInset = 2;
+    const QString omission = QString::number(*omission_);
+    const int captionWidth = fontMetrics().horizontalAdvance(text());
+    QFont small = font();
+    small.setBold(false);
+    int omissionWidth = 0;
+    for (int pixels : {7, 6}) {
+        small.setPixelSize(pixels);
+        omissionWidth = QFontMetrics(small).horizontalAdvance(omission);
+        if (captionWidth + omissionWidth + 2 * kInset + 1 <= width())
+            break;
+    }
+    const bool centred = (width() - captionWidth) / 2 >= omissionWidth + kInset;
+    painter.drawText(centred ? rect() : rect().adjusted(kInset, 0, 0, 0),
+                     centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter, text());
+    painter.setFont(small);
+    QColor colour = captionColour;
+    colour.setAlpha(190);
+    painter.setPen(isChecked() ? colour : QColor(30, 90, 170));
+    painter.drawText(rect().adjusted(0, 1, -kInset, 0), Qt::AlignRight | Qt::AlignTop, omission);
 }
 
 SelectAllToggle::SelectAllToggle(int tag, QWidget* parent)

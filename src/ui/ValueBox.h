@@ -2,7 +2,10 @@
 
 #include <QAbstractButton>
 #include <QColor>
+#include <optional>
 #include <string>
+
+class QPainter;
 
 namespace suoshui::ui {
 
@@ -34,15 +37,23 @@ class ValueBox : public QAbstractButton {
 
     const std::string& caption() const { return caption_; }
 
+    // The draws since the box's value last came, written small in a corner while set; the
+    // caption stays as it is.
+    void setOmission(std::optional<int> omission);
+    std::optional<int> omission() const { return omission_; }
+
     QSize sizeHint() const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void paintWithOmission(QPainter& painter, const QColor& captionColour);
+
     int tag_;
     std::string caption_;
     LitColours lit_;
+    std::optional<int> omission_;
 };
 
 // The "全选" toggle of a row: a value box whose click applies its state to the row.

@@ -1,0 +1,102 @@
+#include "history/Backtest.h"
+
+#include <algorithm>
+
+#include "features/ConditionTable.h"
+
+namespace suoshui {
+
+namespace {
+
+bool anyTicked(const FilterSettings& settings, TagSpan tags) {
+    for (int tag = tags.first; tag <= tags.last; ++tag) {
+        if (settings.boxes.ticked(tag))
+            return true;
+    }
+    return false;
+}
+
+// The condition groups the player set: boxes ticked (for the extra stage with "启用银选"
+// ticked). A group whose "包含" box rejects numbers with no box ticked is listed by its count.
+bool groupTakesPart(const FilterSettings& settings, const ConditionGroup& group) {
+    const bool stageOn = group.stage == Stage::Basic || settings.isChecked(Check::ExtraEnabled);
+    return stageOn && anyTicked(settings, group.tags);
+}
+
+void countRuns(BacktestResult& result) {
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < result.fates.size(); ++i) {
+        const bool kept = result.fates[i].listed;
+        run = (i > 0 && result.fates[i - 1].listed == kept) ? run + 1 : 1;
+        std::size_t& longest = kept ? result.longestKeptRun : result.longestRejectedRun;
+        longest = std::max(longest, run);
+        if (run == i + 1) {
+            result.currentRun = run;
+            result.currentRunKept = kept;
+        }
+    }
+}
+
+std::vector<ConditionKill> stepKills(const std::vector<NumberFate>& fates) {
+    std::vector<ConditionKill> kills = {{"候选号码"}, {"类型"}, {"复式排除"}, {"单式排除"}};
+    for (const NumberFate& fate : fates) {
+        kills[0].draws += fate.candidate ? 0 : 1;
+        kills[1].draws += fate.typeFits ? 0 : 1;
+        kills[2].draws += fate.setsExclude ? 1 : 0;
+        kills[3].draws += fate.singleExcluded ? 1 : 0;
+    }
+    std::erase_if(kills, [](const ConditionKill& kill) { return kill.draws == 0; });
+    return kills;
+}
+
+std::vector<ConditionKill> groupKills(const FilterSettings& settings,
+                                      const std::vector<NumberFate>& fates) {
+    std::vector<ConditionKill> kills;
+    for (const ConditionGroup* group : testedGroups()) {
+        const std::uint64_t bit = std::uint64_t{1} << (group->order - 1);
+        const auto rejected = std::count_if(
+            fates.begin(), fates.end(),
+            [bit](const NumberFate& fate) { return (fate.rejectingGroups & bit) != 0; });
+        if (rejected > 0 || groupTakesPart(settings, *group))
+            kills.push_back(
+                {std::string(group->name), group->order, static_cast<std::size_t>(rejected)});
+    }
+    return kills;
+}
+
+}  // namespace
+
+double BacktestResult::keptShare() const {
+    return drawCount == 0 ? 0.0 : static_cast<double>(kept) / static_cast<double>(drawCount);
+}
+
+double BacktestResult::numberShare() const {
+    return static_cast<double>(numbersKept) / kNumberCount;
+}
+
+BacktestResult backtest(const FilterSettings& settings, const DrawHistory& history,
+                        std::size_t lastDraws) {
+    return backtest(settings, SurvivalRule(settings), history, lastDraws);
+}
+
+BacktestResult backtest(const FilterSettings& settings, const SurvivalRule& rule,
+                        const DrawHistory& history, std::size_t lastDraws) {
+    BacktestResult result;
+    result.drawCount = std::min(lastDraws, history.size());
+    result.numbersKept = rule.keptCount();
+    result.fates.reserve(result.drawCount);
+    for (std::size_t i = 0; i < result.drawCount; ++i) {
+        result.fates.push_back(rule.fateOf(history[i].number));
+        result.kept += result.fates.back().listed ? 1 : 0;
+    }
+    countRuns(result);
+    result.kills = stepKills(result.fates);
+    std::vector<ConditionKill> groups = groupKills(settings, result.fates);
+    result.kills.insert(result.kills.end(), groups.begin(), groups.end());
+    std::stable_sort(
+        result.kills.begin(), result.kills.end(),
+        [](const ConditionKill& a, const ConditionKill& b) { return a.draws > b.draws; });
+    return result;
+}
+
+}  // namespace suoshui

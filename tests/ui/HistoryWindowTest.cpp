@@ -1,0 +1,239 @@
+// The draw history window driven like a player: loads by paste and through the file dialog,
+// the backtest of the main window's conditions, the hit check of its last result and the
+// omission counts on its value boxes.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringConverter>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include "ModalDriver.h"
+#include "WindowFixture.h"
+#include "ui/ValueBox.h"
+
+namespace {
+
+// Newest first: 2026232 658 (和值 19), 2026231 123 (和值 6), 2026230 919 (和值 19).
+const char* const kThreeDraws = "2026230 919\n2026231 123\n2026232 658\n";
+
+class HistoryWindowTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        named<QToolButton>("HistoryButton")->click();
+        history = named<QWidget>("HistoryWindow");
+        ASSERT_NE(history, nullptr);
+    }
+
+    template <typename Widget>
+    Widget* inHistory(const char* name) const {
+        auto* widget = history->findChild<Widget*>(QString::fromUtf8(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    void paste(const char* text) {
+        inHistory<QPlainTextEdit>("HistoryPasteBox")->setPlainText(QString::fromUtf8(text));
+        inHistory<QPushButton>("HistoryPasteApply")->click();
+    }
+
+    void importFile(const QString& path) {
+        whenModalAppears(window.get(), [path](QWidget* modal) {
+            auto* dialog = qobject_cast<QDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(modal->objectName(), QStringLiteral("通用对话框1"));
+            typeFileName(dialog, path);
+            dialog->done(QDialog::Accepted);
+        });
+        inHistory<QPushButton>("HistoryImportButton")->click();
+    }
+
+    QString status() const { return inHistory<QLabel>("HistoryStatus")->text(); }
+    int rows() const { return inHistory<QTableView>("HistoryTable")->model()->rowCount(); }
+    QString cell(const char* table, int row, int column) const {
+        const QAbstractItemModel* model = inHistory<QTableView>(table)->model();
+        return model->data(model->index(row, column)).toString();
+    }
+
+    void backtestAll() {
+        auto* count = inHistory<QComboBox>("BacktestDrawCount");
+        count->setCurrentIndex(count->findText(QStringLiteral("全部")));
+        inHistory<QPushButton>("BacktestButton")->click();
+    }
+
+    QString hitCheck() const { return inHistory<QLabel>("HitCheckText")->text(); }
+    QString hitLine() const { return named<QLabel>("HitLine")->toolTip(); }
+
+    QWidget* history = nullptr;
+};
+
+TEST_F(HistoryWindowTest, OpensFromTheTopBarAndClosingLeavesTheMainWindow) {
+    auto* button = named<QToolButton>("HistoryButton");
+    EXPECT_EQ(button->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+    EXPECT_TRUE(button->toolTip().contains(QStringLiteral("开奖历史")))
+        << button->toolTip().toStdString();
+    EXPECT_TRUE(history->isWindow());
+    EXPECT_EQ(history->windowTitle(), QStringLiteral("开奖历史"));
+    paste(kThreeDraws);
+    history->close();
+    EXPECT_FALSE(history->isVisible());
+    button->click();  // the same window, as the player left it
+    EXPECT_EQ(named<QWidget>("HistoryWindow"), history);
+    EXPECT_EQ(rows(), 3);
+    tagged(1)->click();
+    run();
+    EXPECT_EQ(window->session().results.size(), 100U);
+}
+
+TEST_F(HistoryWindowTest, PasteLoadsNewestFirstAndNamesSkippedLines) {
+    paste("2026230 919\n1234\n2026231 123\n2026232 658\n");
+    EXPECT_EQ(rows(), 3);
+    EXPECT_EQ(cell("HistoryTable", 0, 0), QStringLiteral("2026232"));
+    EXPECT_EQ(cell("HistoryTable", 0, 2), QStringLiteral("658"));
+    EXPECT_EQ(cell("HistoryTable", 0, 3), QStringLiteral("19"));
+    EXPECT_EQ(cell("HistoryTable", 2, 5), QStringLiteral("组三"));
+    EXPECT_EQ(
+        status(),
+        QStringLiteral("粘贴的号码：读入 3 期，跳过 1 行：第 2 行；按期号排列，最新一期 2026232"));
+}
+
+TEST_F(HistoryWindowTest, LoadThatReadsNothingKeepsTheHistory) {
+    paste(kThreeDraws);
+    paste("1234\n5678\n");
+    EXPECT_EQ(rows(), 3);
+    EXPECT_TRUE(
+        status().startsWith(QStringLiteral("粘贴的号码：没有读入开奖号码：没有一行能读出开奖号码")))
+        << status().toStdString();
+    EXPECT_TRUE(status().endsWith(QStringLiteral("原有的开奖历史保持不变。")));
+}
+
+struct FileCase {
+    const char* name;
+    QByteArray bytes;
+    int rows;  // 0: refused, the three draws stay
+    const char* said;
+};
+
+class HistoryFileTest : public HistoryWindowTest, public ::testing::WithParamInterface<FileCase> {};
+
+TEST_P(HistoryFileTest, ImportThroughTheDialog) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("开奖.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(GetParam().bytes);
+    file.close();
+    paste(kThreeDraws);
+    importFile(path);
+    EXPECT_EQ(rows(), GetParam().rows == 0 ? 3 : GetParam().rows);
+    EXPECT_TRUE(status().contains(QString::fromUtf8(GetParam().said))) << status().toStdString();
+}
+
+QByteArray gbk(const char* text) {
+    return QStringEncoder("GBK").encode(QString::fromUtf8(text));
+}
+
+QByteArray utf16WithMark(const char* text) {
+    return QByteArray("\xFF\xFE", 2) +
+           QStringEncoder(QStringConverter::Utf16LE).encode(QString::fromUtf8(text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, HistoryFileTest,
+    ::testing::Values(
+        FileCase{"GbkTable", gbk("期号,开奖日期,开奖号码\r\n2026232,2026-08-30,6 5 8\r\n"), 1,
+                 "读入 1 期"},
+        FileCase{"Utf16Lines",
+                 utf16WithMark("第2026232期 开奖号码：6 5 8\n第2026231期 开奖号码：1 2 3\n"), 2,
+                 "读入 2 期"},
+        FileCase{"Empty", QByteArray(), 0, "内容是空的"},
+        FileCase{"Binary", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), 0, "二进制"},
+        FileCase{"HeaderOnly", QByteArray("issue,date,number\n"), 0, "只有表头"},
+        FileCase{"InvalidUtf8", QByteArray("\xC3\x28\xFF 2026 12\n"), 0, "没有一行能读出开奖号码"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A file beyond the import limit is refused by its size before it is read.
+TEST_F(HistoryWindowTest, HugeFileIsRefusedByTheSizeLimit) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("huge.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(qint64{200} * 1024 * 1024));  // sparse: no disk used
+    file.close();
+    paste(kThreeDraws);
+    importFile(path);
+    EXPECT_EQ(rows(), 3);
+    EXPECT_TRUE(status().contains(QStringLiteral("导入的开奖历史不能超过 64 MB")))
+        << status().toStdString();
+}
+
+TEST_F(HistoryWindowTest, BacktestMarksDrawsAndCountsWhatEachConditionCost) {
+    tagged(51 + 19)->click();  // 和值 19
+    paste(kThreeDraws);
+    backtestAll();
+    const QString summary = inHistory<QLabel>("BacktestSummary")->text();
+    EXPECT_TRUE(summary.startsWith(
+        QStringLiteral("全部 3 期保留 2 期（66.7%）；这些条件保留 1000 个号码中的 45 个（4.5%）")))
+        << summary.toStdString();
+    EXPECT_TRUE(summary.contains(QStringLiteral("不含条件随机")));
+    EXPECT_EQ(cell("HistoryTable", 0, 6), QStringLiteral("✓ 保留"));
+    EXPECT_EQ(cell("HistoryTable", 1, 6), QStringLiteral("✗ 淘汰"));
+    EXPECT_EQ(cell("ConditionKillTable", 0, 0), QStringLiteral("和值"));
+    EXPECT_EQ(cell("ConditionKillTable", 0, 1), QStringLiteral("1"));
+    auto* table = inHistory<QTableView>("HistoryTable");
+    table->show();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualRect(table->model()->index(1, 2)).center());
+    EXPECT_EQ(inHistory<QLabel>("BacktestDetail")->text(),
+              QStringLiteral("2026231 期 123：被淘汰：条件淘汰：和值"));
+}
+
+TEST_F(HistoryWindowTest, HitCheckOfTheLastResultBesideTheResultBoxNotInTheReport) {
+    paste(kThreeDraws);
+    EXPECT_TRUE(hitCheck().startsWith(QStringLiteral("还没有选号结果")));
+    EXPECT_EQ(hitLine(), QString());
+    tagged(6)->click();  // 百位 6
+    run();
+    EXPECT_EQ(hitCheck(),
+              QStringLiteral(
+                  "2026232 期 658：直选中奖 1040 元；投注 100 注直选，花费 200 元，盈亏 +840 元"));
+    EXPECT_EQ(hitLine(), QStringLiteral("中奖核对 ") + hitCheck());
+    EXPECT_EQ(result().find("中奖"), std::string::npos);
+    inHistory<QLineEdit>("HitCheckNumber")->setText(QStringLiteral("586"));
+    EXPECT_TRUE(hitCheck().startsWith(QStringLiteral("586：未中奖；")));
+    captioned("组选号")->click();
+    run();
+    EXPECT_TRUE(hitCheck().startsWith(QStringLiteral("586：组六中奖 173 元；")))
+        << hitCheck().toStdString();
+    inHistory<QLineEdit>("HitCheckNumber")->setText(QStringLiteral("58"));
+    EXPECT_EQ(hitCheck(), QStringLiteral("请输入三位数字的号码，例如 658"));
+    EXPECT_EQ(hitLine(), QString());
+}
+
+TEST_F(HistoryWindowTest, HoverHintsGainOmissionAndComeBackWhenCleared) {
+    auto* six = qobject_cast<suoshui::ui::ValueBox*>(tagged(6));  // 百位 6
+    ASSERT_NE(six, nullptr);
+    const QString ownHint = six->toolTip();
+    EXPECT_EQ(ownHint, QStringLiteral("百位：6"));
+    paste(kThreeDraws);
+    EXPECT_EQ(six->toolTip(),
+              ownHint + QStringLiteral("\n遗漏 0 期，最大遗漏 2 期，近 3 期出现 1 次"));
+    auto* nine = qobject_cast<suoshui::ui::ValueBox*>(tagged(9));
+    inHistory<QCheckBox>("ShowOmission")->click();
+    EXPECT_EQ(nine->omission(), 2);
+    EXPECT_EQ(nine->text(), QStringLiteral("9"));
+    EXPECT_FALSE(tagged(1001)->toolTip().contains(QStringLiteral("遗漏")));  // toggles have none
+    inHistory<QPushButton>("HistoryClearButton")->click();
+    EXPECT_EQ(six->toolTip(), ownHint);
+    EXPECT_EQ(nine->omission(), std::nullopt);
+    EXPECT_EQ(rows(), 0);
+}
+
+}  // namespace
