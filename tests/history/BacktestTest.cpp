@@ -8,18 +8,14 @@
 #include "engine/NumberType.h"
 #include "history/BacktestText.h"
 #include "run/FilterRun.h"
+#include "support/Histories.h"
 #include "support/MemoryControls.h"
 #include "support/RandomSettings.h"
 
 namespace suoshui {
 namespace {
 
-DrawHistory historyOf(const std::vector<int>& numbers) {
-    DrawHistory history;
-    for (int number : numbers)
-        history.push_back({"", "", number});
-    return history;
-}
+using testing::historyOf;
 
 DrawHistory randomHistory(unsigned seed, std::size_t size) {
     std::mt19937 generator(seed);

@@ -7,15 +7,12 @@
 #include "engine/LotteryNumber.h"
 #include "features/FeatureText.h"
 
+#include "support/Histories.h"
+
 namespace suoshui {
 namespace {
 
-DrawHistory historyOf(const std::vector<int>& numbers) {
-    DrawHistory history;
-    for (int number : numbers)
-        history.push_back({"", "", number});
-    return history;
-}
+using testing::historyOf;
 
 struct OmissionCase {
     const char* box;
