@@ -15,7 +15,7 @@ int digitAt(std::string_view number, std::size_t index) {
 }  // namespace
 
 int digitValue(char c) {
-    return c >= '0' && c <= '9' ? c - '0' : 0;
+    return isAsciiDigit(c) ? c - '0' : 0;
 }
 
 int hundredsDigit(std::string_view number) {
@@ -38,8 +38,7 @@ std::string numberText(int value) {
 }
 
 bool isNumberText(std::string_view text) {
-    return text.size() == 3 &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return text.size() == 3 && std::all_of(text.begin(), text.end(), isAsciiDigit);
 }
 
 GroupKind groupKind(std::string_view number) {
@@ -104,7 +103,7 @@ long long leadingNumber(std::string_view text) {
         return 0;
     constexpr long long kMax = std::numeric_limits<long long>::max();
     long long value = 0;
-    for (; i < ascii.size() && ascii[i] >= '0' && ascii[i] <= '9'; ++i) {
+    for (; i < ascii.size() && isAsciiDigit(ascii[i]); ++i) {
         const int digit = ascii[i] - '0';
         if (value > (kMax - digit) / 10)
             return kMax;

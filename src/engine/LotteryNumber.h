@@ -12,6 +12,11 @@ using NumberList = std::vector<std::string>;
 // There are a thousand numbers, 000 to 999; tables indexed by a number's value have this size.
 inline constexpr int kNumberCount = 1000;
 
+// '0' to '9'.
+constexpr bool isAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 // Digit value of one character: '0'-'9' give their digit, every other byte gives 0.
 int digitValue(char c);
 
@@ -54,7 +59,7 @@ inline int fullWidthDigitAt(std::string_view text, std::size_t at) {
 template <typename Visit>
 void visitDigits(std::string_view text, Visit visit) {
     for (std::size_t at = 0; at < text.size(); ++at) {
-        if (text[at] >= '0' && text[at] <= '9') {
+        if (isAsciiDigit(text[at])) {
             visit(text[at] - '0');
         } else if (const int digit = fullWidthDigitAt(text, at); digit >= 0) {
             visit(digit);

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "history/DrawFields.h"
+#include "lists/TextLines.h"
 
 namespace suoshui {
 
@@ -23,12 +24,9 @@ constexpr std::pair<std::string_view, Column> kColumnNames[] = {
 };
 
 constexpr std::array<std::string_view, 5> kSeparators = {"\t", ",", "，", ";", "；"};
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string headerName(std::string_view field) {
-    std::string_view name = trimBlanks(field);
-    if (name.substr(0, kByteOrderMark.size()) == kByteOrderMark)
-        name.remove_prefix(kByteOrderMark.size());
+    const std::string_view name = withoutByteOrderMark(trimBlanks(field));
     std::string lower(trimBlanks(name));
     for (char& c : lower) {
         if (c >= 'A' && c <= 'Z')

@@ -11,21 +11,9 @@ namespace {
 constexpr std::string_view kFullWidthBlank = "\u3000";
 constexpr std::size_t kLongestIssue = 12;
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-bool startsWith(std::string_view text, std::string_view head) {
-    return text.substr(0, head.size()) == head;
-}
-
-bool endsWith(std::string_view text, std::string_view tail) {
-    return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
-}
-
 bool allDigits(std::string_view text) {
     for (char c : text) {
-        if (!isDigit(c))
+        if (!isAsciiDigit(c))
             return false;
     }
     return !text.empty();
@@ -56,7 +44,7 @@ std::optional<std::string> dateText(int year, int month, int day) {
 bool isDateSeparatorPair(std::string_view first, std::string_view second, std::string_view after) {
     if (first == second && (first == "-" || first == "/" || first == "."))
         return true;
-    return first == "年" && second == "月" && (after.empty() || startsWith(after, "日"));
+    return first == "年" && second == "月" && (after.empty() || after.starts_with("日"));
 }
 
 // Blanks, ASCII and full-width, and the separators players put between digits.
@@ -64,7 +52,7 @@ std::size_t separatorLength(std::string_view text) {
     static constexpr std::array<std::string_view, 10> kSeparators = {
         " ", "\t", ",", "|", "/", "-", "，", "、", "\u3000", "；"};
     for (std::string_view separator : kSeparators) {
-        if (startsWith(text, separator))
+        if (text.starts_with(separator))
             return separator.size();
     }
     return 0;
@@ -76,12 +64,12 @@ std::vector<DigitRun> digitRuns(std::string_view text) {
     std::vector<DigitRun> runs;
     std::size_t at = 0;
     while (at < text.size()) {
-        if (!isDigit(text[at])) {
+        if (!isAsciiDigit(text[at])) {
             ++at;
             continue;
         }
         DigitRun run{at, at};
-        while (run.end < text.size() && isDigit(text[run.end]))
+        while (run.end < text.size() && isAsciiDigit(text[run.end]))
             ++run.end;
         runs.push_back(run);
         at = run.end;
@@ -93,7 +81,7 @@ std::string_view trimBlanks(std::string_view text) {
     for (;;) {
         if (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
             text.remove_prefix(1);
-        else if (startsWith(text, kFullWidthBlank))
+        else if (text.starts_with(kFullWidthBlank))
             text.remove_prefix(kFullWidthBlank.size());
         else
             break;
@@ -101,7 +89,7 @@ std::string_view trimBlanks(std::string_view text) {
     for (;;) {
         if (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
             text.remove_suffix(1);
-        else if (endsWith(text, kFullWidthBlank))
+        else if (text.ends_with(kFullWidthBlank))
             text.remove_suffix(kFullWidthBlank.size());
         else
             break;
@@ -140,16 +128,16 @@ std::optional<int> readNumberField(std::string_view field) {
 
 std::optional<int> readDigitField(std::string_view field) {
     const std::string text = withAsciiDigits(trimBlanks(field));
-    if (text.size() != 1 || !isDigit(text[0]))
+    if (text.size() != 1 || !isAsciiDigit(text[0]))
         return std::nullopt;
     return text[0] - '0';
 }
 
 std::optional<std::string> readIssueField(std::string_view field) {
     std::string_view text = trimBlanks(field);
-    if (startsWith(text, "第"))
+    if (text.starts_with("第"))
         text.remove_prefix(std::string_view("第").size());
-    if (endsWith(text, "期"))
+    if (text.ends_with("期"))
         text.remove_suffix(std::string_view("期").size());
     const std::string issue = withAsciiDigits(trimBlanks(text));
     if (issue.empty() && trimBlanks(field).empty())

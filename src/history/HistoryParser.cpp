@@ -7,12 +7,11 @@
 #include "history/CsvTable.h"
 #include "history/DrawFields.h"
 #include "history/PlainLine.h"
+#include "lists/TextLines.h"
 
 namespace suoshui {
 
 namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Lines end with LF, CR LF or a lone CR.
 std::vector<std::string_view> splitLines(std::string_view text) {
@@ -221,8 +220,7 @@ std::string failureOf(const ParsedHistory& parsed, bool readRows, bool anyLine) 
 
 ParsedHistory parseHistory(std::string_view text) {
     ParsedHistory parsed;
-    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
-        text.remove_prefix(kByteOrderMark.size());
+    text = withoutByteOrderMark(text);
     if (text.find('\0') != std::string_view::npos) {
         parsed.failure = "含有二进制数据，不是文本文件（或是没有字节顺序标记的 UTF-16 文件）";
         return parsed;

@@ -49,14 +49,10 @@ std::string_view textAfter(std::string_view text, const std::vector<DigitRun>& r
     return trimBlanks(text.substr(runs[index].end, end - runs[index].end));
 }
 
-bool endsWith(std::string_view text, std::string_view tail) {
-    return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
-}
-
 // "第2026232期", "2026232期": an issue marked as such.
 bool markedAsIssue(std::string_view text, const std::vector<DigitRun>& runs, std::size_t index) {
-    return endsWith(textBefore(text, runs, index), "第") ||
-           textAfter(text, runs, index).substr(0, std::string_view("期").size()) == "期";
+    return textBefore(text, runs, index).ends_with("第") ||
+           textAfter(text, runs, index).starts_with("期");
 }
 
 // The runs that remain once the date and the times of day are taken out.

@@ -37,10 +37,6 @@ bool firstContinuationFits(unsigned char lead, unsigned char next) {
     return next >= 0x80 && next <= 0xBF;
 }
 
-bool startsWith(std::string_view bytes, std::string_view prefix) {
-    return bytes.substr(0, prefix.size()) == prefix;
-}
-
 }  // namespace
 
 std::string timeStampText(const LocalTime& time) {
@@ -99,11 +95,11 @@ bool isValidUtf8(std::string_view bytes) {
 }
 
 DetectedEncoding detectImportEncoding(std::string_view bytes) {
-    if (startsWith(bytes, "\xEF\xBB\xBF"))
+    if (bytes.starts_with("\xEF\xBB\xBF"))
         return {ImportEncoding::Utf8, 3};
-    if (startsWith(bytes, "\xFF\xFE"))
+    if (bytes.starts_with("\xFF\xFE"))
         return {ImportEncoding::Utf16LittleEndian, 2};
-    if (startsWith(bytes, "\xFE\xFF"))
+    if (bytes.starts_with("\xFE\xFF"))
         return {ImportEncoding::Utf16BigEndian, 2};
     if (isValidUtf8(bytes))
         return {ImportEncoding::Utf8, 0};

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "engine/LotteryNumber.h"
 #include "lists/ReportFile.h"
 #include "lists/TextLines.h"
 
@@ -13,20 +14,11 @@ constexpr std::string_view kCountMark = "注";
 constexpr std::string_view kGroupHeaderMark = "的有";
 constexpr std::string_view kCountLineStart = "符合条件的";
 constexpr std::string_view kCountLineMark = "共有";
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-bool isAsciiDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-bool endsWith(std::string_view text, std::string_view end) {
-    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
 
 // "和值6的有12注", "奇偶比为2:1的有3注": a value's header in a grouped listing.
 bool isGroupHeader(std::string_view line) {
     const std::size_t mark = line.rfind(kGroupHeaderMark);
-    if (mark == std::string_view::npos || !endsWith(line, kCountMark))
+    if (mark == std::string_view::npos || !line.ends_with(kCountMark))
         return false;
     const std::string_view count =
         line.substr(mark + kGroupHeaderMark.size(),
@@ -43,7 +35,7 @@ bool isGroupHeader(std::string_view line) {
 // "符合条件的直选号    共有12注": the line the listing follows.
 bool isCountLine(std::string_view line) {
     return line.substr(0, kCountLineStart.size()) == kCountLineStart &&
-           line.find(kCountLineMark) != std::string_view::npos && endsWith(line, kCountMark);
+           line.find(kCountLineMark) != std::string_view::npos && line.ends_with(kCountMark);
 }
 
 // Numbers and blanks, nothing else: a line of a listing.
@@ -90,9 +82,8 @@ std::optional<std::string> listingToStore(std::string_view report) {
 }
 
 std::optional<std::string> savedFileListings(std::string_view fileText) {
-    if (fileText.substr(0, kByteOrderMark.size()) == kByteOrderMark)
-        fileText.remove_prefix(kByteOrderMark.size());
-    if (fileText.substr(0, kSavedFileTitle.size()) != kSavedFileTitle)
+    fileText = withoutByteOrderMark(fileText);
+    if (!fileText.starts_with(kSavedFileTitle))
         return std::nullopt;
     const std::vector<std::string_view> lines = linesOf(fileText);
     std::string listings;

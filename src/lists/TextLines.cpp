@@ -18,4 +18,11 @@ std::vector<std::string_view> linesOf(std::string_view text) {
     return lines;
 }
 
+std::string_view withoutByteOrderMark(std::string_view text) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(kByteOrderMark))
+        text.remove_prefix(kByteOrderMark.size());
+    return text;
+}
+
 }  // namespace suoshui

@@ -9,4 +9,7 @@ namespace suoshui {
 // has an empty last line.
 std::vector<std::string_view> linesOf(std::string_view text);
 
+// The text without a leading UTF-8 byte order mark, which some editors write.
+std::string_view withoutByteOrderMark(std::string_view text);
+
 }  // namespace suoshui
