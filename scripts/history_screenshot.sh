@@ -12,6 +12,8 @@ picture=${2:-docs/history-window.png}
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
 history=$folder/history-10000.txt
+source scripts/example_run.sh
+need_xdotool
 
 python3 - "$history" <<'PY'
 import random, sys
@@ -30,17 +32,8 @@ with open(sys.argv[1], "w", encoding="utf-8") as out:
 PY
 
 xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
-    "$1" &
-    pid=$!
-    start=$(xdotool search --sync --name "^银罗盘3D排列3选号缩水$" | head -n 1)
-    sleep 1
-    xdotool mousemove --window "$start" 379 350 click 1
-    window=$(xdotool search --sync --name "^银罗盘选号缩水$" | head -n 1)
-    sleep 2
-    for place in "120 139" "153 139" "186 183" "219 183" "45 30"; do
-        xdotool mousemove --window "$window" $place click 1
-        sleep 0.3
-    done
+    source scripts/example_run.sh
+    start_example_run "$1"
     sleep 1
     xdotool key --window "$window" ctrl+h
     history=$(xdotool search --sync --name "^开奖历史$" | head -n 1)
