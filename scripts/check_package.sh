@@ -5,21 +5,19 @@
 # Usage: scripts/check_package.sh <build-dir>   (scripts/package.sh <build-dir> builds the package)
 set -euo pipefail
 
-app_id=io.github.suoshui.Suoshui
-icon_sizes=(16 32 48 64 128 256)
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 
 fail() {
     echo "check_package.sh: FAIL: $*" >&2
     exit 1
 }
+source "$source_dir/scripts/installed_files.sh"
 
 [ $# -eq 1 ] || { echo "usage: $0 <build-dir>" >&2; exit 2; }
 build_dir=$1
 [ -f "$build_dir/CMakeCache.txt" ] || fail "$build_dir is not a configured CMake build directory"
 # The version the package must carry is the project's, as the build was configured.
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
-[ -n "$version" ] || fail "$build_dir/CMakeCache.txt names no project version"
+version=$(configured_version "$build_dir")
 arch=$(dpkg --print-architecture)
 deb=$build_dir/suoshui_${version}_${arch}.deb
 [ -f "$deb" ] || fail "$deb does not exist: build it first (scripts/package.sh $build_dir)"
@@ -31,16 +29,7 @@ trap 'rm -rf "$work_dir"' EXIT
 # Every file the package must hold, and nothing else: a file that slips in (a test program, a
 # library) must show up here as much as one that goes missing.
 expected_files() {
-    echo "usr/bin/suoshui"
-    echo "usr/share/applications/$app_id.desktop"
-    echo "usr/share/metainfo/$app_id.metainfo.xml"
-    for size in "${icon_sizes[@]}"; do
-        echo "usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
-    done
-    echo "usr/share/icons/hicolor/scalable/apps/$app_id.svg"
-    echo "usr/share/man/man1/suoshui.1.gz"
-    echo "usr/share/doc/suoshui/copyright"
-    echo "usr/share/doc/suoshui/changelog.gz"
+    installed_files | sed 's|^|usr/|'
 }
 
 echo "== contents of $(basename "$deb")"
@@ -124,13 +113,7 @@ while read -r file; do
     [ -f "$root/$file" ] || fail "dpkg did not install $file"
 done < <(expected_files)
 
-# A package without --version would open its window and never return: the time limit catches that.
-answer_status=0
-output=$(QT_QPA_PLATFORM=offscreen timeout 30 "$root/usr/bin/suoshui" --version 2>&1) || answer_status=$?
-[ "$answer_status" -eq 0 ] \
-    || fail "the installed 'suoshui --version' exited with $answer_status (124: no answer in 30 s): $output"
-[[ "$output" == *"$version"* ]] || fail "the installed program answered '$output', which lacks $version"
-echo "check_package.sh: installed 'suoshui --version' answered: $output"
+check_version_answer "$root/usr/bin/suoshui" "$version"
 zgrep -q "^\.TH SUOSHUI 1 .*\"suoshui $version\"" "$root/usr/share/man/man1/suoshui.1.gz" \
     || fail "the installed manual page does not name version $version"
 
