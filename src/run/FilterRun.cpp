@@ -47,11 +47,9 @@ class RunSettings {
             read();
     }
 
-    // The digit boxes keep only their distinct digits, ascending, in the window as here; the
-    // exclusion sets only while "排 除" is ticked.
-    void normaliseDigitBoxes() {
-        settings_ = withDigitBoxesNormalised(std::move(settings_));
-        check_.reset();
+    // The digit boxes keep only their distinct digits, ascending, in the window as in every
+    // reading; the exclusion sets only while "排 除" is ticked.
+    void writeDigitBoxesBack() {
         controls_.setText(TextBox::DigitSequence, settings_.digitSequence);
         controls_.setText(TextBox::Banker, settings_.banker);
         controls_.setText(TextBox::Drag, settings_.drag);
@@ -66,7 +64,8 @@ class RunSettings {
   private:
     void read() {
         readAtChange_ = controls_.changeCount();
-        settings_ = controls_.readSettings();
+        // A box changed during the run reads as its digits too, never its separators.
+        settings_ = withDigitBoxesNormalised(controls_.readSettings());
         check_.reset();
         singles_.reset();
     }
@@ -175,7 +174,7 @@ void runFilter(Controls& controls, Session& session) {
     RunGuard guard(controls, session);
     controls.setText(TextBox::Result, "");
     RunSettings live(controls);
-    live.normaliseDigitBoxes();
+    live.writeDigitBoxesBack();
     session.results.clear();
     live.letWindowBreathe();
     session.candidates = generateCandidates(live.settings());

@@ -205,6 +205,21 @@ TEST_F(FilterRunTest, TickChangedDuringRunAppliesToLaterCandidates) {
     EXPECT_NE(report().find("百位：9"), std::string::npos);
 }
 
+// "1, 2" typed into a 复式排除 box during a run is the short set "12", which does nothing,
+// as it would at the start of a run; its separators never make it a set that excludes.
+TEST_F(FilterRunTest, ExclusionSetTypedDuringRunReadsAsItsDigits) {
+    settings().setChecked(Check::ExcludeSets);
+    long passes = 0;
+    controls.onEventPass = [&] {
+        if (++passes == 500)
+            controls.change([](FilterSettings& s) { s.excludeSets[0] = "1, 2"; });
+    };
+    run();
+    EXPECT_EQ(session.results.size(), 1000u);
+    ASSERT_TRUE(session.lastRunSettings);
+    EXPECT_EQ(session.lastRunSettings->excludeSets[0], "12");
+}
+
 TEST_F(FilterRunTest, SecondClickDuringRunIsIgnored) {
     int passes = 0;
     controls.onEventPass = [&] {
