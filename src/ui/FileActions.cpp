@@ -14,6 +14,8 @@ namespace suoshui::ui {
 namespace {
 
 const QString kTextFileFilter = QStringLiteral("文本文件*.txt (*.txt)");
+// Draw histories come as downloaded tables too, most often saved as .csv.
+const QString kHistoryFileFilter = QStringLiteral("开奖历史 (*.txt *.csv);;所有文件 (*)");
 
 // The player's documents folder: the program's own folder is not writable once installed.
 QString firstFolder() {
@@ -37,7 +39,7 @@ QString FileActions::chooseTextFile(FileUse use) {
     const bool forSaving = use == FileUse::SaveReport || use == FileUse::SaveScheme;
     dialog_->setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog_->setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog_->setNameFilter(kTextFileFilter);
+    dialog_->setNameFilter(use == FileUse::ImportHistory ? kHistoryFileFilter : kTextFileFilter);
     dialog_->setDefaultSuffix(forSaving ? QStringLiteral("txt") : QString());
     // A report save appends to an existing file, so there is nothing to confirm.
     dialog_->setOption(QFileDialog::DontConfirmOverwrite, use == FileUse::SaveReport);
