@@ -82,6 +82,14 @@ void BacktestPanel::forget() {
     emit backtestChanged(nullptr);
 }
 
+void BacktestPanel::settingsChanged() {
+    if (!result_)
+        return;
+    forget();
+    summary_->setText(
+        QStringLiteral("主窗口的条件改了，上次的回测已撤下；点“回测当前条件”按现在的条件再回测"));
+}
+
 std::size_t BacktestPanel::chosenDrawCount() const {
     const int count = drawCount_->currentData().toInt();
     return count > 0 ? static_cast<std::size_t>(count) : kAllDraws;

@@ -28,6 +28,9 @@ class BacktestPanel : public QWidget {
     // Why the draw of this row of the history was kept or rejected.
     void explainDraw(int row);
     void runBacktest();
+    // The panel judges by the settings the main window shows now: a backtest made with others
+    // is taken down, with a word why.
+    void settingsChanged();
 
   signals:
     // A backtest was made (nullptr: forgotten); the result lives until the next.

@@ -193,6 +193,10 @@ void HistoryWindow::resultsChanged() {
     hitCheck_->refresh();
 }
 
+void HistoryWindow::settingsChanged() {
+    backtest_->settingsChanged();
+}
+
 void HistoryWindow::showStatus(const QString& status, bool failed) {
     status_->setText(status);
     status_->setStyleSheet(failed ? QStringLiteral("color: rgb(190, 20, 20);") : QString());

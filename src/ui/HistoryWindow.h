@@ -30,6 +30,8 @@ class HistoryWindow : public QWidget {
     const DrawHistory& history() const { return history_; }
     // The main window made a new result: the hit check follows it.
     void resultsChanged();
+    // The main window's settings changed: a backtest shown was made with others.
+    void settingsChanged();
 
   private:
     QWidget* buildLoadRow();

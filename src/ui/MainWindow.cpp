@@ -109,6 +109,8 @@ HistoryWindow* MainWindow::openHistoryWindow() {
         links.valueBoxes = [this] { return taggedButtons(); };
         links.showHitLine = [this](const QString& line) { results_->showHitLine(line); };
         history_ = new HistoryWindow(std::move(links), this);
+        connect(runControls_, &RunControls::settingsChanged, history_,
+                &HistoryWindow::settingsChanged);
     }
     history_->show();
     history_->raise();

@@ -50,7 +50,10 @@ RunControls::RunControls(ConditionPanel& conditions, OptionRows& options, InputP
       results_(results),
       tolerance_(tolerance),
       window_(window) {
-    const auto count = [this] { ++changes_; };
+    const auto count = [this] {
+        ++changes_;
+        emit settingsChanged();
+    };
     connect(&conditions, &ConditionPanel::changed, this, count);
     connect(&options, &OptionRows::changed, this, count);
     connect(&inputs, &InputPages::changed, this, count);

@@ -33,6 +33,10 @@ class RunControls : public QObject, public Controls {
     // The shortest time between two event passes of a run; 0 lets every call pass.
     void setEventPassInterval(int milliseconds) { eventPassInterval_ = milliseconds; }
 
+  signals:
+    // The player changed a control that the settings are read from.
+    void settingsChanged();
+
   private:
     ConditionPanel& conditions_;
     OptionRows& options_;

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -49,6 +50,9 @@ class HistoryWindowTest : public WindowTest {
             auto* dialog = qobject_cast<QDialog*>(modal);
             ASSERT_NE(dialog, nullptr);
             EXPECT_EQ(modal->objectName(), QStringLiteral("通用对话框1"));
+            // Downloaded tables are offered too.
+            EXPECT_TRUE(qobject_cast<QFileDialog*>(modal)->nameFilters().join(' ').contains(
+                QStringLiteral("*.csv")));
             typeFileName(dialog, path);
             dialog->done(QDialog::Accepted);
         });
@@ -172,6 +176,18 @@ TEST_F(HistoryWindowTest, HugeFileIsRefusedByTheSizeLimit) {
     EXPECT_EQ(rows(), 3);
     EXPECT_TRUE(status().contains(QStringLiteral("导入的开奖历史不能超过 64 MB")))
         << status().toStdString();
+}
+
+// The panel speaks of the main window's conditions now: a tick after a backtest takes it down.
+TEST_F(HistoryWindowTest, ConditionChangedAfterABacktestTakesItDown) {
+    tagged(51 + 19)->click();  // 和值 19
+    paste(kThreeDraws);
+    backtestAll();
+    ASSERT_EQ(cell("HistoryTable", 0, 6), QStringLiteral("✓ 保留"));
+    tagged(51 + 20)->click();
+    EXPECT_TRUE(inHistory<QLabel>("BacktestSummary")->text().contains(QStringLiteral("条件改了")));
+    EXPECT_EQ(cell("HistoryTable", 0, 6), QString());
+    EXPECT_EQ(inHistory<QTableView>("ConditionKillTable")->model()->rowCount(), 0);
 }
 
 TEST_F(HistoryWindowTest, BacktestMarksDrawsAndCountsWhatEachConditionCost) {
