@@ -10,14 +10,11 @@
 
 #include "history/BacktestText.h"
 #include "ui/ConditionKillModel.h"
+#include "ui/QtText.h"
 
 namespace suoshui::ui {
 
 namespace {
-
-QString qtText(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QLabel* wrappingLabel(const char* name, QWidget* parent) {
     auto* label = new QLabel(parent);

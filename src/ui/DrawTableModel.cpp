@@ -5,16 +5,9 @@
 
 #include "engine/LotteryNumber.h"
 #include "features/SumFeatures.h"
+#include "ui/QtText.h"
 
 namespace suoshui::ui {
-
-namespace {
-
-QString qtText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 void DrawTableModel::showHistory(const DrawHistory* history) {
     beginResetModel();

@@ -7,16 +7,9 @@
 
 #include "history/DrawFields.h"
 #include "history/HitCheck.h"
+#include "ui/QtText.h"
 
 namespace suoshui::ui {
-
-namespace {
-
-QString qtText(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-}  // namespace
 
 HitCheckPanel::HitCheckPanel(const HistoryLinks& links, QWidget* parent)
     : QWidget(parent), links_(links) {
