@@ -10,27 +10,27 @@ namespace suoshui {
 
 namespace {
 
-std::uint64_t bitOf(const ConditionGroup& group) {
-    return std::uint64_t{1} << (group.order - 1);
-}
-
 std::uint64_t rejectingGroups(const FilterSettings& settings, std::string_view number) {
     std::uint64_t rejecting = 0;
     for (const ConditionGroup* group : testedGroups()) {
         if (!passesGroup(settings, *group, number))
-            rejecting |= bitOf(*group);
+            rejecting |= groupBit(*group);
     }
     return rejecting;
 }
 
 }  // namespace
 
+std::uint64_t groupBit(const ConditionGroup& group) {
+    return std::uint64_t{1} << (group.order - 1);
+}
+
 std::uint64_t toleranceGroups(const FilterSettings& settings) {
     std::uint64_t groups = 0;
     for (const ConditionGroup* group : testedGroups()) {
         const bool tested = group->stage == Stage::Basic || settings.isChecked(Check::ExtraEnabled);
         if (tested && anyTicked(settings.boxes, group->tags))
-            groups |= bitOf(*group);
+            groups |= groupBit(*group);
     }
     return groups;
 }
@@ -56,9 +56,11 @@ bool coversNumber(std::string_view digits, std::string_view number) {
     return true;
 }
 
-bool excludedBySets(const FilterSettings& settings, std::string_view candidate) {
-    if (!settings.isChecked(Check::ExcludeSets) || exclusionTextsAllShort(settings))
-        return false;
+bool setsApply(const FilterSettings& settings) {
+    return settings.isChecked(Check::ExcludeSets) && !exclusionTextsAllShort(settings);
+}
+
+bool coveredBySets(const FilterSettings& settings, std::string_view candidate) {
     for (const std::string& set : settings.excludeSets) {
         if (coversNumber(set, candidate))
             return true;
@@ -69,11 +71,13 @@ bool excludedBySets(const FilterSettings& settings, std::string_view candidate) 
 ConditionCheck::ConditionCheck(const FilterSettings& settings) {
     const Tolerance& tolerance = settings.tolerance;
     const std::uint64_t counted = toleranceGroups(settings);
+    // Measured once: the single exclusions' text may be as long as the player pasted.
+    const bool sets = setsApply(settings);
     for (int value = 0; value < kNumberCount; ++value) {
         const std::string number = numberText(value);
         Verdict& verdict = verdicts_[static_cast<std::size_t>(value)];
         verdict.typeFits = listsKind(settings.numberType, groupKind(number));
-        verdict.setsExclude = excludedBySets(settings, number);
+        verdict.setsExclude = sets && coveredBySets(settings, number);
         verdict.rejectingGroups = rejectingGroups(settings, number);
         const int failed = groupCount(verdict.rejectingGroups & counted);
         verdict.conditionsPass = tolerance.on

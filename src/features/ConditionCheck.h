@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/LotteryNumber.h"
+#include "features/ConditionTable.h"
 #include "features/FilterSettings.h"
 
 namespace suoshui {
@@ -23,6 +24,9 @@ struct Verdict {
     bool survives() const { return typeFits && !setsExclude && passesConditions(); }
 };
 
+// The group's bit in the masks of groups: bit (order - 1).
+std::uint64_t groupBit(const ConditionGroup& group);
+
 // The groups "容错" counts: the tested groups with a box ticked, the extra stage's only while
 // "启用银选" is ticked; bit (order - 1) for each.
 std::uint64_t toleranceGroups(const FilterSettings& settings);
@@ -37,9 +41,12 @@ bool coversNumber(std::string_view digits, std::string_view number);
 // sets exclude nothing.
 bool exclusionTextsAllShort(const FilterSettings& settings);
 
-// Whether the "复式排除" digit sets reject the candidate: only with "排 除" ticked, and only when
-// one of the exclusion texts is longer than three bytes.
-bool excludedBySets(const FilterSettings& settings, std::string_view candidate);
+// Whether the "复式排除" digit sets take part: only with "排 除" ticked, and only when one of the
+// exclusion texts is longer than three bytes.
+bool setsApply(const FilterSettings& settings);
+
+// Whether one of the "复式排除" digit sets covers the candidate.
+bool coveredBySets(const FilterSettings& settings, std::string_view candidate);
 
 // The settings judged once for all thousand numbers, so that a number is then judged by a
 // lookup: a run asks for each of its candidates, a backtest for every past draw. The extra

@@ -2,26 +2,12 @@
 
 #include <algorithm>
 
+#include "features/ConditionCheck.h"
 #include "features/ConditionTable.h"
 
 namespace suoshui {
 
 namespace {
-
-bool anyTicked(const FilterSettings& settings, TagSpan tags) {
-    for (int tag = tags.first; tag <= tags.last; ++tag) {
-        if (settings.boxes.ticked(tag))
-            return true;
-    }
-    return false;
-}
-
-// The condition groups the player set: boxes ticked (for the extra stage with "启用银选"
-// ticked). A group whose "包含" box rejects numbers with no box ticked is listed by its count.
-bool groupTakesPart(const FilterSettings& settings, const ConditionGroup& group) {
-    const bool stageOn = group.stage == Stage::Basic || settings.isChecked(Check::ExtraEnabled);
-    return stageOn && anyTicked(settings, group.tags);
-}
 
 void countRuns(BacktestResult& result) {
     std::size_t run = 0;
@@ -51,13 +37,16 @@ std::vector<ConditionKill> stepKills(const std::vector<NumberFate>& fates) {
 
 std::vector<ConditionKill> groupKills(const FilterSettings& settings,
                                       const std::vector<NumberFate>& fates) {
+    // Listed: the groups the player set (as "容错" counts them), and any other that rejected a
+    // draw, such as one whose "包含" box rejects numbers with no box ticked.
+    const std::uint64_t set = toleranceGroups(settings);
     std::vector<ConditionKill> kills;
     for (const ConditionGroup* group : testedGroups()) {
-        const std::uint64_t bit = std::uint64_t{1} << (group->order - 1);
+        const std::uint64_t bit = groupBit(*group);
         const auto rejected = std::count_if(
             fates.begin(), fates.end(),
             [bit](const NumberFate& fate) { return (fate.rejectingGroups & bit) != 0; });
-        if (rejected > 0 || groupTakesPart(settings, *group))
+        if (rejected > 0 || (set & bit) != 0)
             kills.push_back(
                 {std::string(group->name), group->order, static_cast<std::size_t>(rejected)});
     }

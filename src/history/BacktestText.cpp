@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "features/ConditionCheck.h"
 #include "features/ConditionTable.h"
 
 namespace suoshui {
@@ -23,7 +24,7 @@ std::string joined(const std::vector<std::string>& parts, const char* separator)
 std::string rejectingGroupNames(std::uint64_t rejecting) {
     std::vector<std::string> names;
     for (const ConditionGroup* group : testedGroups()) {
-        if ((rejecting >> (group->order - 1)) & 1U)
+        if ((rejecting & groupBit(*group)) != 0)
             names.emplace_back(group->name);
     }
     return joined(names, "、");
