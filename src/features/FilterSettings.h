@@ -3,6 +3,7 @@
 #include <array>
 #include <bitset>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,9 @@ struct Tolerance {
     int fewest = 0;
     int most = 0;
     bool operator==(const Tolerance&) const = default;
+
+    // "fewest-most", as the report and a scheme write it.
+    std::string rangeText() const { return std::to_string(fewest) + "-" + std::to_string(most); }
 };
 
 // Everything a filter run reads from the window, as one value: the boxes, the options, the
@@ -69,6 +73,8 @@ struct FilterSettings {
     Tolerance tolerance;
 
     bool isChecked(Check check) const { return checks[static_cast<std::size_t>(check)]; }
+    // A group's "包含" option: false when the group has none.
+    bool isChecked(std::optional<Check> check) const { return check && isChecked(*check); }
     void setChecked(Check check, bool checked = true) {
         checks[static_cast<std::size_t>(check)] = checked;
     }

@@ -28,7 +28,7 @@ bool matchExcludedDigits(const BoxStates& boxes, TagSpan span, std::string_view 
 // passes it, and so does every box ticked. The group's "全选" toggle, when on, decides alone.
 bool matchDigitPairs(const FilterSettings& settings, const ConditionGroup& group,
                      std::string_view value) {
-    const bool include = group.include && settings.isChecked(*group.include);
+    const bool include = settings.isChecked(group.include);
     const SelectAllToggleDef* toggle = toggleOfGroup(group);
     if (toggle != nullptr && settings.boxes.ticked(toggle->tag))
         return include;

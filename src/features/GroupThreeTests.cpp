@@ -19,7 +19,7 @@ bool testDigitRow(const FilterSettings& settings, const ConditionGroup& group,
     const bool found =
         anyTickedCaption(settings.boxes, group.tags,
                          [&value](std::string_view caption) { return caption == value; });
-    const bool include = group.include && settings.isChecked(*group.include);
+    const bool include = settings.isChecked(group.include);
     return include ? found : !found;
 }
 

@@ -47,7 +47,7 @@ std::string exclusionLine(const FilterSettings& settings) {
 std::string summaryLines(const FilterSettings& settings, const std::vector<SummaryLine>& lines) {
     std::string text;
     for (const SummaryLine& line : lines) {
-        const bool included = line.include && settings.isChecked(*line.include);
+        const bool included = settings.isChecked(line.include);
         text +=
             conditionLine(settings.boxes, line.tags, included ? line.labelIncluded : line.label);
     }
@@ -79,8 +79,7 @@ std::string conditionSummaryText(const FilterSettings& settings, ResultGrouping 
     if (settings.isChecked(Check::ExtraEnabled))
         report += summaryLines(settings, extendedSummaryLines());
     if (settings.tolerance.on)
-        report += "容错：" + std::to_string(settings.tolerance.fewest) + "-" +
-                  std::to_string(settings.tolerance.most) + "\r\n";
+        report += "容错：" + settings.tolerance.rangeText() + "\r\n";
     report += "符合条件的" + std::string(playTypeText(settings.numberType)) + "号    共有" +
               std::to_string(results.size()) + "注\r\n" + resultListing(grouping, results);
     return report;

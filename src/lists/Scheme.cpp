@@ -89,7 +89,7 @@ std::vector<SummaryLine> allSummaryLines() {
 std::string groupLines(const FilterSettings& settings) {
     std::string written;
     for (const SummaryLine& summary : allSummaryLines()) {
-        const bool included = summary.include && settings.isChecked(*summary.include);
+        const bool included = settings.isChecked(summary.include);
         std::string values;
         for (int tag = summary.tags.first; tag <= summary.tags.last; ++tag) {
             if (settings.boxes.ticked(tag))
@@ -149,8 +149,7 @@ std::string schemeText(const Scheme& scheme) {
     text += inputLines(settings);
     text += line(kGrouping, captionOf(kGroupingCaptions, scheme.grouping));
     if (settings.tolerance.on)
-        text += line(kTolerance, std::to_string(settings.tolerance.fewest) + "-" +
-                                     std::to_string(settings.tolerance.most));
+        text += line(kTolerance, settings.tolerance.rangeText());
     text += groupLines(settings);
     return text + std::string(kClosingLine) + std::string(kLineEnd);
 }
