@@ -31,7 +31,6 @@ class OmissionCounts {
 
     // nullptr for a tag that is no value box of those groups.
     const ValueOmission* of(int tag) const;
-    std::size_t drawCount() const { return drawCount_; }
     // The draws the recent hits are counted over: kRecentDraws, or fewer in a short history.
     std::size_t recentDraws() const { return std::min(drawCount_, kRecentDraws); }
 

@@ -19,8 +19,6 @@ struct RunTally {
     int bySingles = 0;    // "单式排除"
     int byThinning = 0;   // "条件随机"
     int kept = 0;
-
-    int removed() const { return candidates - kept; }
 };
 
 // What a run did, in words for the status line: "候选 1000 注 → 保留 63 注；和值 去掉 900，

@@ -1,5 +1,6 @@
 #include "run/FilterRun.h"
 
+#include <bit>
 #include <optional>
 #include <random>
 
@@ -77,22 +78,14 @@ class RunSettings {
     std::optional<NumberSet> singles_;
 };
 
-// The order of the first group in filter order that rejects: the lowest bit set.
-int firstRejectingOrder(std::uint64_t rejectingGroups) {
-    int order = 1;
-    while ((rejectingGroups & 1U) == 0) {
-        rejectingGroups >>= 1;
-        ++order;
-    }
-    return order;
-}
-
 // With "容错" a number fails the conditions as a whole, not at one group.
 void countConditionFailure(const Verdict& verdict, bool tolerance, RunTally& tally) {
-    if (tolerance)
+    if (tolerance) {
         ++tally.byTolerance;
-    else
-        ++tally.byGroup[static_cast<std::size_t>(firstRejectingOrder(verdict.rejectingGroups) - 1)];
+        return;
+    }
+    // The first group in filter order that rejects: the lowest bit set.
+    ++tally.byGroup[static_cast<std::size_t>(std::countr_zero(verdict.rejectingGroups))];
 }
 
 // Walks the candidates and counts each removed one at the step that removed it. Only

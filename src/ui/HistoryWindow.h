@@ -27,7 +27,6 @@ class HistoryWindow : public QWidget {
     HistoryWindow(HistoryLinks links, QWidget* parent);
     ~HistoryWindow() override;
 
-    const DrawHistory& history() const { return history_; }
     // The main window made a new result: the hit check follows it.
     void resultsChanged();
     // The main window's settings changed: a backtest shown was made with others.
