@@ -63,6 +63,9 @@ void HitCheckPanel::refresh() {
     const Session& session = links_.session();
     if (checked && !session.lastRunSettings)
         whyNone = QStringLiteral("还没有选号结果：先在主窗口点“选号结果”");
+    // The results of a run still walking are half made; the run's end checks again.
+    if (checked && session.runInProgress)
+        whyNone = QStringLiteral("正在选号：选号结束后再核对");
     if (!whyNone.isEmpty()) {
         text_->setText(whyNone);
         links_.showHitLine({});

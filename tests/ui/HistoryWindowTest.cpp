@@ -13,6 +13,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "ModalDriver.h"
@@ -231,6 +232,25 @@ TEST_F(HistoryWindowTest, HitCheckOfTheLastResultBesideTheResultBoxNotInTheRepor
     inHistory<QLineEdit>("HitCheckNumber")->setText(QStringLiteral("58"));
     EXPECT_EQ(hitCheck(), QStringLiteral("请输入三位数字的号码，例如 658"));
     EXPECT_EQ(hitLine(), QString());
+}
+
+// A number typed while a run walks is not checked against its half-made results.
+TEST_F(HistoryWindowTest, HitCheckWaitsForTheRunToEnd) {
+    paste(kThreeDraws);
+    window->setEventPassInterval(0);
+    QString duringRun;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (window->session().results.size() < 100)
+            return;
+        inHistory<QLineEdit>("HitCheckNumber")->setText(QStringLiteral("999"));
+        duringRun = hitCheck();
+        watch.stop();
+    });
+    watch.start(0);
+    run();
+    EXPECT_EQ(duringRun, QStringLiteral("正在选号：选号结束后再核对"));
+    EXPECT_TRUE(hitCheck().startsWith(QStringLiteral("999：直选中奖"))) << hitCheck().toStdString();
 }
 
 TEST_F(HistoryWindowTest, HoverHintsGainOmissionAndComeBackWhenCleared) {
