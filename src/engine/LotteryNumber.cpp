@@ -37,8 +37,12 @@ std::string numberText(int value) {
             static_cast<char>('0' + value % 10)};
 }
 
+bool isDigitText(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), isAsciiDigit);
+}
+
 bool isNumberText(std::string_view text) {
-    return text.size() == 3 && std::all_of(text.begin(), text.end(), isAsciiDigit);
+    return text.size() == 3 && isDigitText(text);
 }
 
 GroupKind groupKind(std::string_view number) {

@@ -31,6 +31,9 @@ int numberValue(std::string_view number);
 // The three-digit text of a value 0-999 ("027").
 std::string numberText(int value);
 
+// One or more ASCII digits and nothing else.
+bool isDigitText(std::string_view text);
+
 // Exactly three ASCII digits.
 bool isNumberText(std::string_view text);
 

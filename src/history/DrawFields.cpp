@@ -9,15 +9,6 @@ namespace suoshui {
 namespace {
 
 constexpr std::string_view kFullWidthBlank = "\u3000";
-constexpr std::size_t kLongestIssue = 12;
-
-bool allDigits(std::string_view text) {
-    for (char c : text) {
-        if (!isAsciiDigit(c))
-            return false;
-    }
-    return !text.empty();
-}
 
 int runValue(std::string_view text, DigitRun run) {
     int value = 0;
@@ -107,23 +98,29 @@ bool onlyDigitSeparators(std::string_view text) {
     return true;
 }
 
+std::optional<int> numberFromRuns(std::string_view text, const std::vector<DigitRun>& runs,
+                                  std::size_t first) {
+    const std::size_t count = runs.size() - first;
+    if (count == 1 && runs[first].length() == 3)
+        return runValue(text, runs[first]);
+    if (count != 3)
+        return std::nullopt;
+    int value = 0;
+    for (std::size_t i = first; i < runs.size(); ++i) {
+        if (runs[i].length() != 1 ||
+            (i > first && !onlyDigitSeparators(between(text, runs[i - 1], runs[i]))))
+            return std::nullopt;
+        value = value * 10 + runValue(text, runs[i]);
+    }
+    return value;
+}
+
 std::optional<int> readNumberField(std::string_view field) {
     const std::string text = withAsciiDigits(trimBlanks(field));
     const std::vector<DigitRun> runs = digitRuns(text);
     if (runs.empty() || runs.front().begin != 0 || runs.back().end != text.size())
         return std::nullopt;
-    if (runs.size() == 1 && runs[0].length() == 3)
-        return runValue(text, runs[0]);
-    if (runs.size() != 3)
-        return std::nullopt;
-    int value = 0;
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-        if (runs[i].length() != 1 ||
-            (i > 0 && !onlyDigitSeparators(between(text, runs[i - 1], runs[i]))))
-            return std::nullopt;
-        value = value * 10 + runValue(text, runs[i]);
-    }
-    return value;
+    return numberFromRuns(text, runs, 0);
 }
 
 std::optional<int> readDigitField(std::string_view field) {
@@ -142,7 +139,7 @@ std::optional<std::string> readIssueField(std::string_view field) {
     const std::string issue = withAsciiDigits(trimBlanks(text));
     if (issue.empty() && trimBlanks(field).empty())
         return std::string();
-    if (!allDigits(issue) || issue.size() > kLongestIssue)
+    if (!isDigitText(issue) || issue.size() > kLongestIssue)
         return std::nullopt;
     return issue;
 }

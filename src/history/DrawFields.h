@@ -11,6 +11,9 @@ namespace suoshui {
 // The readers of the single fields of a draw, shared by the table columns and the plain lines.
 // They read what is written and never guess: a field they do not recognise gives nothing.
 
+// The longest issue number read: longer digit runs are no issue.
+inline constexpr std::size_t kLongestIssue = 12;
+
 // A run of ASCII digits in a text: [begin, end).
 struct DigitRun {
     std::size_t begin = 0;
@@ -26,6 +29,11 @@ std::string_view trimBlanks(std::string_view text);
 // Whether the text holds only what may stand between the three digits of a drawn number:
 // blanks, commas, "、", "|", "/" and "-".
 bool onlyDigitSeparators(std::string_view text);
+
+// The drawn number the runs from `first` to the last form: one run of three digits, or three
+// single digits with only separators between them.
+std::optional<int> numberFromRuns(std::string_view text, const std::vector<DigitRun>& runs,
+                                  std::size_t first);
 
 // A drawn number written as three digits together or as three single digits apart: "658",
 // "6 5 8", "6,5,8", "６５８". Anything else (other characters, two or four digits) gives nothing.

@@ -14,7 +14,6 @@ namespace suoshui {
 namespace {
 
 constexpr std::size_t kShortestBareIssue = 5;
-constexpr std::size_t kLongestIssue = 12;
 
 // The lotteries' names carry digits that are no part of a draw: each stands as a blank.
 std::string withoutLotteryNames(std::string_view text) {
@@ -78,25 +77,6 @@ std::vector<DigitRun> withoutDateAndTimes(std::string_view text, const std::vect
     return rest;
 }
 
-// The draw's digits: one run of three, or three single digits with only separators between.
-std::optional<int> numberOfRuns(std::string_view text, const std::vector<DigitRun>& runs,
-                                std::size_t first) {
-    const std::size_t count = runs.size() - first;
-    if (count == 1 && runs[first].length() == 3)
-        return std::stoi(std::string(text.substr(runs[first].begin, 3)));
-    if (count != 3)
-        return std::nullopt;
-    int value = 0;
-    for (std::size_t i = first; i < runs.size(); ++i) {
-        const bool apart = i == first || onlyDigitSeparators(text.substr(
-                                             runs[i - 1].end, runs[i].begin - runs[i - 1].end));
-        if (runs[i].length() != 1 || !apart)
-            return std::nullopt;
-        value = value * 10 + (text[runs[i].begin] - '0');
-    }
-    return value;
-}
-
 std::string runText(std::string_view text, DigitRun run) {
     return std::string(text.substr(run.begin, run.length()));
 }
@@ -128,7 +108,7 @@ LineReading readPlainLine(std::string_view line) {
     }
     if (draw.issue.size() > kLongestIssue || rest.size() <= numberStart)
         return LineReading::unreadable();
-    const std::optional<int> number = numberOfRuns(text, rest, numberStart);
+    const std::optional<int> number = numberFromRuns(text, rest, numberStart);
     if (!number)
         return LineReading::unreadable();
     draw.number = *number;

@@ -20,16 +20,9 @@ bool isGroupHeader(std::string_view line) {
     const std::size_t mark = line.rfind(kGroupHeaderMark);
     if (mark == std::string_view::npos || !line.ends_with(kCountMark))
         return false;
-    const std::string_view count =
+    return isDigitText(
         line.substr(mark + kGroupHeaderMark.size(),
-                    line.size() - mark - kGroupHeaderMark.size() - kCountMark.size());
-    if (count.empty())
-        return false;
-    for (char c : count) {
-        if (!isAsciiDigit(c))
-            return false;
-    }
-    return true;
+                    line.size() - mark - kGroupHeaderMark.size() - kCountMark.size()));
 }
 
 // "符合条件的直选号    共有12注": the line the listing follows.
