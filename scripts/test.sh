@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with warnings as errors and runs every test; builds
-# the Debian package and checks it; then builds the tests again with AddressSanitizer and
-# UndefinedBehaviorSanitizer and runs them.
+# the fuzz targets and runs each briefly; builds the Debian package and checks it; then builds the
+# tests again with AddressSanitizer and UndefinedBehaviorSanitizer and runs them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,6 +13,15 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUOSHUI_WERROR=ON
 cmake --build build/test -j "$jobs"
 ctest --test-dir build/test --output-on-failure -j "$jobs"
+
+# The fuzz targets build with clang and each reads a few thousand made-up inputs, so that none
+# falls behind the code it reaches; long fuzzing runs are started by hand (README).
+cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DSUOSHUI_BUILD_FUZZERS=ON \
+    -DSUOSHUI_BUILD_TESTS=OFF -DSUOSHUI_BUILD_UI=OFF -DSUOSHUI_BUILD_BENCHMARKS=OFF
+cmake --build build/fuzz -j "$jobs"
+for target in build/fuzz/fuzz/*Fuzz; do
+    "$target" -runs=5000 2>&1 | tail -n 1
+done
 
 # The install a packager or a desktop gets: staged files, validators, the staged program.
 ./scripts/check_install.sh build/test
