@@ -158,14 +158,12 @@ void InputPages::buildCountPage(QWidget* page) {
 void InputPages::buildExclusionPage(QWidget* page) {
     addLabel(page, "复式排除", 6, 3);
     addLabel(page, "输入排除的复式，限4-7个数。", 62, 3);
-    const InputBox sets[] = {InputBox::ExcludeSet1, InputBox::ExcludeSet2, InputBox::ExcludeSet3,
-                             InputBox::ExcludeSet4};
     const QPoint places[] = {{6, 20}, {117, 20}, {6, 44}, {117, 44}};
     for (int index = 0; index < 4; ++index) {
         const QByteArray name = "ExcludeSetBox" + QByteArray::number(index + 1);
         QLineEdit* box = addLineBox(page, name.constData(), {places[index], QSize(93, 21)}, 7);
         box->setFont(songTi(14, true));
-        lineBoxes_[sets[index]] = box;
+        lineBoxes_[kExcludeSetBoxes[static_cast<std::size_t>(index)]] = box;
     }
     addLabel(page, "单式排除", 239, 3);
     addLabel(page, "放入需要排除的号码", 295, 3);
@@ -237,9 +235,10 @@ void InputPages::showPage(ShownPage page) {
 }
 
 void InputPages::reset() {
-    for (InputBox box : {InputBox::ExcludeSet1, InputBox::ExcludeSet2, InputBox::ExcludeSet3,
-                         InputBox::ExcludeSet4, InputBox::ExcludeSingles, InputBox::TargetCount,
-                         InputBox::Banker, InputBox::Drag, InputBox::DigitSequence})
+    for (InputBox box : kExcludeSetBoxes)
+        setText(box, QString());
+    for (InputBox box : {InputBox::ExcludeSingles, InputBox::TargetCount, InputBox::Banker,
+                         InputBox::Drag, InputBox::DigitSequence})
         setText(box, QString());
     hide();
 }
@@ -253,8 +252,7 @@ std::vector<QWidget*> InputPages::inputsInReadingOrder() const {
         inputs.push_back(options_.at(check));
     inputs.push_back(multiLineBoxes_.at(InputBox::BaseList));
     inputs.push_back(lineBoxes_.at(InputBox::TargetCount));
-    for (InputBox box : {InputBox::ExcludeSet1, InputBox::ExcludeSet2, InputBox::ExcludeSet3,
-                         InputBox::ExcludeSet4})
+    for (InputBox box : kExcludeSetBoxes)
         inputs.push_back(lineBoxes_.at(box));
     inputs.push_back(multiLineBoxes_.at(InputBox::ExcludeSingles));
     return inputs;

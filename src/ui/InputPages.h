@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStackedWidget>
+#include <array>
 #include <map>
 #include <string>
 
@@ -31,6 +32,10 @@ enum class InputBox {
     ExcludeSet4,     // lower right
     ExcludeSingles,  // "单式排除"
 };
+
+// The four "复式排除" boxes in reading order, as the settings hold their texts.
+inline constexpr std::array<InputBox, 4> kExcludeSetBoxes = {
+    InputBox::ExcludeSet1, InputBox::ExcludeSet2, InputBox::ExcludeSet3, InputBox::ExcludeSet4};
 
 // The five input pages ("选择夹") that cover the position rows when a mode or option needs
 // typed digits or numbers: the digit sequence, banker and drag digits, the base list with its

@@ -374,10 +374,8 @@ void MainWindow::applyScheme(const Scheme& scheme) {
     inputs_->setText(InputBox::Drag, settings.drag);
     inputs_->setPositionIndex(settings.bankerPosition);
     inputs_->setText(InputBox::BaseList, settings.baseList);
-    const InputBox sets[] = {InputBox::ExcludeSet1, InputBox::ExcludeSet2, InputBox::ExcludeSet3,
-                             InputBox::ExcludeSet4};
     for (std::size_t i = 0; i < settings.excludeSets.size(); ++i)
-        inputs_->setText(sets[i], settings.excludeSets[i]);
+        inputs_->setText(kExcludeSetBoxes[i], settings.excludeSets[i]);
     inputs_->setText(InputBox::ExcludeSingles, settings.excludeSingles);
     inputs_->setText(InputBox::TargetCount, settings.targetCount);
     // "重置" leaves the two list options as they were.

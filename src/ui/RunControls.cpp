@@ -76,10 +76,8 @@ FilterSettings RunControls::readSettings() {
     settings.drag = inputs_.text(InputBox::Drag);
     settings.bankerPosition = inputs_.positionIndex();
     settings.baseList = inputs_.text(InputBox::BaseList);
-    const InputBox sets[] = {InputBox::ExcludeSet1, InputBox::ExcludeSet2, InputBox::ExcludeSet3,
-                             InputBox::ExcludeSet4};
     for (std::size_t i = 0; i < settings.excludeSets.size(); ++i)
-        settings.excludeSets[i] = inputs_.text(sets[i]);
+        settings.excludeSets[i] = inputs_.text(kExcludeSetBoxes[i]);
     settings.excludeSingles = inputs_.text(InputBox::ExcludeSingles);
     settings.targetCount = inputs_.text(InputBox::TargetCount);
     settings.tolerance = tolerance_.tolerance();

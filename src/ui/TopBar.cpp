@@ -29,11 +29,11 @@ QToolButton* makeImageButton(QWidget* parent, const QString& name, const QString
     return button;
 }
 
-// The two actions a player repeats most have shortcuts, named in their tooltips.
-void giveShortcut(QToolButton* button, const QKeySequence& keys) {
+// A shortcut, named in the tooltip after what the button does.
+void giveShortcut(QToolButton* button, const QString& hint, const QKeySequence& keys) {
     button->setShortcut(keys);
-    button->setToolTip(QStringLiteral("%1 (%2)").arg(button->objectName(),
-                                                     keys.toString(QKeySequence::NativeText)));
+    button->setToolTip(
+        QStringLiteral("%1 (%2)").arg(hint, keys.toString(QKeySequence::NativeText)));
 }
 
 }  // namespace
@@ -74,9 +74,7 @@ QToolButton* TopBar::addFeatureButton(const QString& objectName, const QString& 
         "QToolButton { color: white; background: rgba(255, 255, 255, 40);"
         " border: 1px solid rgba(255, 255, 255, 140); border-radius: 3px; padding: 2px 6px; }"
         "QToolButton:hover { background: rgba(255, 255, 255, 90); }"));
-    button->setShortcut(shortcut);
-    button->setToolTip(
-        QStringLiteral("%1 (%2)").arg(hint, shortcut.toString(QKeySequence::NativeText)));
+    giveShortcut(button, hint, shortcut);
     auto* buttons = static_cast<QHBoxLayout*>(featureButtons_->layout());
     buttons->insertWidget(buttons->count() - 1, button);
     return button;
@@ -97,8 +95,8 @@ void TopBar::buildToolbar() {
                 [this, index] { emit toolClicked(static_cast<Tool>(index)); });
         tools_.push_back(button);
     }
-    giveShortcut(tool(kRun), QKeySequence(Qt::CTRL | Qt::Key_R));
-    giveShortcut(tool(kSave), QKeySequence(QKeySequence::Save));
+    giveShortcut(tool(kRun), tool(kRun)->objectName(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    giveShortcut(tool(kSave), tool(kSave)->objectName(), QKeySequence(QKeySequence::Save));
     auto* captions =
         new QLabel(QStringLiteral("选  号     保  存     暂  存     重  置      退  出"), this);
     captions->setObjectName(QStringLiteral("工具栏标题"));
