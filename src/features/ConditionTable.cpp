@@ -142,6 +142,9 @@ ConditionRow row(std::string_view name, TagSpan tags, Captions captions, int tog
     if (toggleTag != 0)
         row.toggles = {wholeSpanToggle(toggleTag, tags)};
     row.groups = std::move(groups);
+    // The row's "包含" box is its first group's.
+    if (!row.groups.empty())
+        row.include = row.groups.front().include;
     return row;
 }
 
@@ -228,7 +231,6 @@ void addPairRows(std::vector<ConditionRow>& rows) {
                         {basicLine(pairs, "排除二码：", 20, "包含二码：")}, Check::IncludePairs));
     pairRow.spans.push_back(trait);
     pairRow.toggles = {{1017, pairs.first, pairs.count(), {pairs, pairDigits}}};
-    pairRow.include = Check::IncludePairs;
     pairRow.groups.push_back(tested("组三特征", 23, trait, Feature::GroupThreeTrait,
                                     TestKind::GroupThreeTrait,
                                     {extendedLine(trait, "组三特征：", 25)}));
@@ -239,7 +241,6 @@ void addPairRows(std::vector<ConditionRow>& rows) {
         tested("组三对码", 21, pairDigits, Feature::PairDigitTwice, TestKind::PairDigitGroup,
                {basicLine(pairDigits, "排除组三对码：", 21, "包含组三对码：")},
                Check::IncludePairDigit));
-    pairDigitRow.include = Check::IncludePairDigit;
     rows.push_back(std::move(pairDigitRow));
 
     ConditionRow singleDigitRow = basicRow(
@@ -247,7 +248,6 @@ void addPairRows(std::vector<ConditionRow>& rows) {
         tested("组三单码", 22, singleDigits, Feature::SingleDigit, TestKind::SingleDigitGroup,
                {basicLine(singleDigits, "排除组三单码：", 22, "包含组三单码：")},
                Check::IncludeSingleDigit));
-    singleDigitRow.include = Check::IncludeSingleDigit;
     rows.push_back(std::move(singleDigitRow));
 }
 
