@@ -42,9 +42,8 @@ bool passesGroup(const FilterSettings& settings, const ConditionGroup& group,
             // These rules look inside the number itself.
             return matchGroup(settings, group, candidate);
         case TestKind::PairDigitGroup:
-            return testPairDigitGroup(settings, group, candidate);
         case TestKind::SingleDigitGroup:
-            return testSingleDigitGroup(settings, group, candidate);
+            return testGroupThreeDigitRow(settings, group, candidate);
         case TestKind::GroupThreeTrait:
             return testGroupThreeTrait(settings.boxes, group.tags, candidate);
         case TestKind::ExtraGroup:

@@ -3,41 +3,22 @@
 #include <string>
 
 #include "engine/LotteryNumber.h"
+#include "features/FeatureText.h"
 #include "features/GroupThreeFeatures.h"
 #include "features/TickedCaptions.h"
 
 namespace suoshui {
 
-namespace {
-
-// Excluding, a ticked value rejects; including, only a ticked value passes.
-bool testDigitRow(const FilterSettings& settings, const ConditionGroup& group,
-                  std::string_view candidate, std::string (*valueOf)(std::string_view)) {
+bool testGroupThreeDigitRow(const FilterSettings& settings, const ConditionGroup& group,
+                            std::string_view candidate) {
     if (groupKind(candidate) == GroupKind::GroupSix)
         return true;
-    const std::string value = valueOf(candidate);
+    const std::string value = featureText(group.feature, candidate);
     const bool found =
         anyTickedCaption(settings.boxes, group.tags,
                          [&value](std::string_view caption) { return caption == value; });
     const bool include = settings.isChecked(group.include);
     return include ? found : !found;
-}
-
-std::string pairDigitTwice(std::string_view candidate) {
-    const std::string digit = pairDigit(candidate);
-    return digit + digit;
-}
-
-}  // namespace
-
-bool testPairDigitGroup(const FilterSettings& settings, const ConditionGroup& group,
-                        std::string_view candidate) {
-    return testDigitRow(settings, group, candidate, pairDigitTwice);
-}
-
-bool testSingleDigitGroup(const FilterSettings& settings, const ConditionGroup& group,
-                          std::string_view candidate) {
-    return testDigitRow(settings, group, candidate, singleDigit);
 }
 
 bool testGroupThreeTrait(const BoxStates& boxes, TagSpan traitBoxes, std::string_view candidate) {

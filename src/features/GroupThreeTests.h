@@ -7,12 +7,11 @@
 
 namespace suoshui {
 
-// The group-three row tests; every "组六" number passes them. `group` is "组三对码" or "组三单码",
-// whose "包含" box switches between keeping and throwing out the ticked values.
-bool testPairDigitGroup(const FilterSettings& settings, const ConditionGroup& group,
-                        std::string_view candidate);
-bool testSingleDigitGroup(const FilterSettings& settings, const ConditionGroup& group,
-                          std::string_view candidate);
+// The group-three digit rows "组三对码" and "组三单码": the value is the group's feature (the
+// pair digit twice, or the single digit); its "包含" box switches between throwing out and
+// keeping only the ticked values. Every "组六" number passes.
+bool testGroupThreeDigitRow(const FilterSettings& settings, const ConditionGroup& group,
+                            std::string_view candidate);
 
 // "单号大" / "复号大" on a span of two boxes: ticking both counts as ticking neither. Only
 // "组三" numbers can be rejected.

@@ -38,8 +38,8 @@ using testing::tickCaptions;
 
 class GroupThreeTests : public ::testing::Test {
   protected:
-    bool pairRow(std::string_view n) { return testPairDigitGroup(settings, pairs, n); }
-    bool singleRow(std::string_view n) { return testSingleDigitGroup(settings, singles, n); }
+    bool pairRow(std::string_view n) { return testGroupThreeDigitRow(settings, pairs, n); }
+    bool singleRow(std::string_view n) { return testGroupThreeDigitRow(settings, singles, n); }
     bool trait(std::string_view n) { return testGroupThreeTrait(settings.boxes, traits, n); }
 
     FilterSettings settings;
