@@ -36,7 +36,8 @@ void BM_ParseHistory(benchmark::State& state, testing::HistoryShape shape) {
         benchmark::DoNotOptimize(read);
     }
     state.counters["draws"] = static_cast<double>(read);
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+    state.SetBytesProcessed(
+        static_cast<std::int64_t>(state.iterations() * static_cast<std::int64_t>(text.size())));
 }
 
 void BM_Backtest(benchmark::State& state) {

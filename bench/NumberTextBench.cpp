@@ -29,7 +29,8 @@ void normalise(benchmark::State& state, bool intersect, bool groupToDirect) {
     for (auto _ : state)
         benchmark::DoNotOptimize(suoshui::normaliseNumberText(text, intersect, groupToDirect));
     state.SetComplexityN(state.range(0));
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+    state.SetBytesProcessed(
+        static_cast<std::int64_t>(state.iterations() * static_cast<std::int64_t>(text.size())));
 }
 
 void optionsOff(benchmark::State& state) {

@@ -15,8 +15,8 @@ build_dir=${1:-$source_dir/build/package}
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 flags() { (cd "$source_dir" && dpkg-buildflags --get "$1"); }
 
-cmake -S "$source_dir" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DSUOSHUI_BUILD_TESTS=OFF -DSUOSHUI_BUILD_BENCHMARKS=OFF \
+cd "$source_dir"
+cmake --preset package -B "$build_dir" \
     -DCMAKE_CXX_FLAGS="$(flags CPPFLAGS) $(flags CXXFLAGS)" \
     -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)"
 cmake --build "$build_dir" -j "$(nproc)" --target package

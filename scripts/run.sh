@@ -5,7 +5,6 @@ cd "$(dirname "$0")/.."
 
 ./scripts/setup.sh
 
-cmake -S . -B build/run -G Ninja -DCMAKE_BUILD_TYPE=Release -DSUOSHUI_BUILD_TESTS=OFF \
-    -DSUOSHUI_BUILD_BENCHMARKS=OFF
-cmake --build build/run -j "$(nproc)" --target suoshui
+cmake --preset run
+cmake --build --preset run -j "$(nproc)"
 exec build/run/src/app/suoshui "$@"

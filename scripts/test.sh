@@ -7,18 +7,18 @@ cd "$(dirname "$0")/.."
 
 ./scripts/setup.sh
 
+# Each build is a preset of CMakePresets.json, in build/<preset>.
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUOSHUI_WERROR=ON
-cmake --build build/test -j "$jobs"
-ctest --test-dir build/test --output-on-failure -j "$jobs"
+cmake --preset test
+cmake --build --preset test -j "$jobs"
+ctest --preset test -j "$jobs"
 
 # The fuzz targets build with clang and each reads a few thousand made-up inputs, so that none
 # falls behind the code it reaches; long fuzzing runs are started by hand (README).
-cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DSUOSHUI_BUILD_FUZZERS=ON \
-    -DSUOSHUI_BUILD_TESTS=OFF -DSUOSHUI_BUILD_UI=OFF -DSUOSHUI_BUILD_BENCHMARKS=OFF
-cmake --build build/fuzz -j "$jobs"
+cmake --preset fuzz
+cmake --build --preset fuzz -j "$jobs"
 for target in build/fuzz/fuzz/*Fuzz; do
     "$target" -runs=5000 2>&1 | tail -n 1
 done
@@ -33,9 +33,6 @@ done
 
 # The window's tests too: Qt itself is not instrumented, so leaks found inside its libraries
 # (fonts, caches) are suppressed by name, never leaks from our code.
-cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSUOSHUI_WERROR=ON \
-    -DSUOSHUI_SANITIZE=ON -DSUOSHUI_BUILD_BENCHMARKS=OFF -DSUOSHUI_BUILD_UI=ON
-cmake --build build/sanitize -j "$jobs"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    LSAN_OPTIONS=suppressions="$PWD/tests/sanitizer/lsan.supp":print_suppressions=0 \
-    ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+cmake --preset sanitize
+cmake --build --preset sanitize -j "$jobs"
+ctest --preset sanitize -j "$jobs"

@@ -76,7 +76,8 @@ BacktestResult backtest(const FilterSettings& settings, const SurvivalRule& rule
     result.fates.reserve(result.drawCount);
     for (std::size_t i = 0; i < result.drawCount; ++i) {
         result.fates.push_back(rule.fateOf(history[i].number));
-        result.kept += result.fates.back().listed ? 1 : 0;
+        if (result.fates.back().listed)
+            ++result.kept;
     }
     countRuns(result);
     result.kills = stepKills(result.fates);

@@ -79,10 +79,11 @@ bool isValidUtf8(std::string_view bytes) {
     std::size_t at = 0;
     while (at < bytes.size()) {
         const auto lead = static_cast<unsigned char>(bytes[at]);
-        const int following = continuationCount(lead);
-        if (following < 0 || bytes.size() - at <= static_cast<std::size_t>(following))
+        const int continuations = continuationCount(lead);
+        if (continuations < 0 || bytes.size() - at <= static_cast<std::size_t>(continuations))
             return false;
-        for (int index = 1; index <= following; ++index) {
+        const auto following = static_cast<std::size_t>(continuations);
+        for (std::size_t index = 1; index <= following; ++index) {
             const auto next = static_cast<unsigned char>(bytes[at + index]);
             const bool fits =
                 index == 1 ? firstContinuationFits(lead, next) : next >= 0x80 && next <= 0xBF;

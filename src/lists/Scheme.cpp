@@ -177,9 +177,9 @@ class SchemeReader {
             return reading_;
         if (!closed)
             return fail(0, "方案文件不完整：没有最后的“" + std::string(kClosingLine) + "”一行");
-        for (const auto& [key, text] : textFields(scheme_.settings)) {
+        for (const auto& [key, field] : textFields(scheme_.settings)) {
             if (const auto found = textLines_.find(key); found != textLines_.end())
-                *text = join(found->second);
+                *field = join(found->second);
         }
         reading_.scheme = scheme_;
         return reading_;

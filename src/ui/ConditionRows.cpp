@@ -167,7 +167,8 @@ class RowBuilder {
     static void addHoverHints(const RowLayout& layout, const std::vector<ValueBox*>& boxes) {
         for (ValueBox* box : boxes) {
             const QString heading = headingOf(layout, box);
-            box->setToolTip(heading.isEmpty() ? box->text() : heading + "：" + box->text());
+            box->setToolTip(heading.isEmpty() ? box->text()
+                                              : heading + QStringLiteral("：") + box->text());
         }
     }
 

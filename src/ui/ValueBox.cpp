@@ -102,8 +102,10 @@ void ValueBox::paintWithOmission(QPainter& painter, const QColor& captionColour)
             break;
     }
     const bool centred = (width() - captionWidth) / 2 >= omissionWidth + kInset;
-    painter.drawText(centred ? rect() : rect().adjusted(kInset, 0, 0, 0),
-                     centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter, text());
+    const Qt::Alignment alignment =
+        centred ? Qt::Alignment(Qt::AlignCenter) : Qt::AlignLeft | Qt::AlignVCenter;
+    painter.drawText(QRectF(centred ? rect() : rect().adjusted(kInset, 0, 0, 0)), text(),
+                     QTextOption(alignment));
     painter.setFont(small);
     QColor colour = captionColour;
     colour.setAlpha(190);

@@ -17,17 +17,21 @@ QFont fontOf(const QStringList& families, int pixelSize, bool bold) {
 }  // namespace
 
 QFont songTi(int pixelSize, bool bold) {
-    return fontOf({"Noto Serif CJK SC", "SimSun", "Noto Sans CJK SC", "WenQuanYi Zen Hei"},
+    return fontOf({QStringLiteral("Noto Serif CJK SC"), QStringLiteral("SimSun"),
+                   QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Zen Hei")},
                   pixelSize, bold);
 }
 
 QFont heiTi(int pixelSize, bool bold) {
-    return fontOf({"Noto Sans CJK SC", "SimHei", "WenQuanYi Zen Hei", "Noto Serif CJK SC"},
+    return fontOf({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("SimHei"),
+                   QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Serif CJK SC")},
                   pixelSize, bold);
 }
 
 QFont songTiEvenBlanks(int pixelSize, bool bold) {
-    return fontOf({"SimSun", "Noto Sans Mono CJK SC", "Noto Serif CJK SC"}, pixelSize, bold);
+    return fontOf({QStringLiteral("SimSun"), QStringLiteral("Noto Sans Mono CJK SC"),
+                   QStringLiteral("Noto Serif CJK SC")},
+                  pixelSize, bold);
 }
 
 }  // namespace suoshui::ui

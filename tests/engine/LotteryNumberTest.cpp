@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     "\xFF\xC3"
                                     "9",
                                     "9"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(LeadingNumber, ReadsTheLeadingDecimalNumber) {
     EXPECT_EQ(leadingNumber("  25注"), 25);

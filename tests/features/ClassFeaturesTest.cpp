@@ -62,7 +62,7 @@ TEST_P(ClassFeatures, MatchTheTable) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, ClassFeatures, ::testing::ValuesIn(kClassCases),
-                         [](const auto& info) { return std::string("n") + info.param.number; });
+                         [](const auto& test) { return std::string("n") + test.param.number; });
 
 }  // namespace
 }  // namespace suoshui

@@ -49,7 +49,7 @@ TEST_P(ConsecutiveFeatures, MatchTheTable) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, ConsecutiveFeatures, ::testing::ValuesIn(kConsecutiveCases),
-                         [](const auto& info) { return std::string("n") + info.param.number; });
+                         [](const auto& test) { return std::string("n") + test.param.number; });
 
 TEST(ConsecutiveFeatures, NineAndZeroCountByValue) {
     EXPECT_EQ(consecutiveHighLow("903"), "高低");

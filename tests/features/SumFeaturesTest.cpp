@@ -50,7 +50,7 @@ TEST_P(SumFeatures, MatchTheTable) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, SumFeatures, ::testing::ValuesIn(kSumCases),
-                         [](const auto& info) { return std::string("n") + info.param.number; });
+                         [](const auto& test) { return std::string("n") + test.param.number; });
 
 TEST(SumFeatures, TryOrderIsTensUnitsThenHundredsUnitsThenHundredsTens) {
     EXPECT_EQ(static_cast<int>(kPairsInTryOrder[0]), 1);

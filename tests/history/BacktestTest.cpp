@@ -57,7 +57,7 @@ TEST(BacktestTest, KeptDrawsMatchABruteForceCountWithRealRuns) {
         std::size_t kept = 0;
         for (std::size_t i = 0; i < result.drawCount; ++i) {
             ASSERT_EQ(result.fates[i].listed, run.lists(history[i].number)) << round << " " << i;
-            kept += run.lists(history[i].number) ? 1 : 0;
+            kept += run.lists(history[i].number) ? 1U : 0U;
         }
         EXPECT_EQ(result.kept, kept);
     }
@@ -97,7 +97,7 @@ TEST(BacktestTest, PerConditionCountsMatchRunsWithOneGroupAlone) {
             const RunListing run(withGroupAlone(settings, kill.order));
             std::size_t rejected = 0;
             for (const Draw& draw : history)
-                rejected += run.lists(draw.number) ? 0 : 1;
+                rejected += run.lists(draw.number) ? 0U : 1U;
             EXPECT_EQ(kill.draws, rejected) << kill.name;
         }
         for (std::size_t i = 1; i < result.kills.size(); ++i)

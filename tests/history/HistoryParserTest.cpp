@@ -63,8 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"plain_chinese_label.txt", "2026232", "", DrawOrder::ByIssue},
         FileCase{"plain_five_digit_issue.txt", "26232", "", DrawOrder::ByIssue},
         FileCase{"plain_bare_numbers.txt", "", "", DrawOrder::ByLines}),
-    [](const auto& info) {
-        std::string name = info.param.file;
+    [](const auto& test) {
+        std::string name = test.param.file;
         return name.substr(0, name.find('.'));
     });
 
@@ -225,7 +225,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"OnlyConflicts", "2026232 658\n2026232 659\n",
                     "每一期的号码都有互相矛盾的记录"},
         FailureCase{"InvalidUtf8", "\xff\xfe\xfa 12\n\xc3\x28", "没有一行能读出开奖号码"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace suoshui

@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
         HitCase{"GroupMiss", NumberType::Group, {"568"}, 657, {}, -2},
         HitCase{"TripleNeverWinsGroup", NumberType::Group, {"555", "568"}, 555, {}, -4},
         HitCase{"NoResults", NumberType::Direct, {}, 658, {}, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(HitCheckTextTest, SaysPrizeBetsCostAndBalance) {
     EXPECT_EQ(hitCheckText(checkHit({"123", "658"}, NumberType::Direct, 658)),

@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(Boxes, HandMadeOmissionTest,
                                            OmissionCase{"SpanZeroNever", 41, 5, 5, 0},
                                            OmissionCase{"NoConsecutive", 222, 3, 3, 2},
                                            OmissionCase{"HighLowShapeLowMiddleHigh", 306, 1, 1, 2}),
-                         [](const auto& info) { return std::string(info.param.box); });
+                         [](const auto& test) { return std::string(test.param.box); });
 
 TEST(OmissionTest, OnlyValueBoxesOfSingleValueGroupsAreCounted) {
     const OmissionCounts counts(historyOf({658}));

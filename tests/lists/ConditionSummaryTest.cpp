@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
         GroupingCase{"Size", ResultGrouping::BySizeRatio,
                      "\r\n大小比为3:0的有1注\r\n555 \r\n\r\n大小比为2:1的有1注\r\n907 \r\n"
                      "\r\n大小比为0:3的有2注\r\n123 100 \r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 struct LineCase {
     const char* name;
@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"NothingTicked", {1, 10}, {}, "百位：", ""},
         LineCase{"AllTicked", {228, 231}, {228, 229, 230, 231}, "奇偶比：", ""},
         LineCase{"Ratios", {228, 231}, {229, 231}, "奇偶比：", "奇偶比：2:1 0:3 \r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(ConditionSummaryTest, BasicLinesFollowTheReportOrder) {
     tick({3, 245, 252, 223});  // 百位 3, 废码 5, 胆码 2, 连号

@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "345\x80"
                       "678",
                       false, false, "345 678 "}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 struct ExpansionCase {
     const char* name;
@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ExpansionCase{"PairBelowUnsorted", "211", "112 211 121 "},
                       ExpansionCase{"AllDifferent", "231", "123 132 213 231 312 321 "},
                       ExpansionCase{"WithZero", "900", "009 900 090 "}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 // Random texts built from the pieces players paste: digit runs of every length, blanks,
 // Chinese text, line breaks and stray bytes, with few distinct numbers so repeats abound.
@@ -185,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "读到 1 个号码，不同的 1 注；12 丢弃 12；3 丢弃 3"},
         ReadBackCase{"ManyOddRuns", "1 2 3 4 5", false, false,
                      "读到 0 个号码，不同的 0 注；1 丢弃 1；2 丢弃 2；3 丢弃 3 等 5 处"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace suoshui

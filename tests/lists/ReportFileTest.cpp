@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EncodingCase{"Surrogate", "\xED\xA0\x80", ImportEncoding::Gbk, 0},
                       EncodingCase{"AboveUnicode", "\xF4\x90\x80\x80", ImportEncoding::Gbk, 0},
                       EncodingCase{"FourByte", "\xF0\x9F\x98\x80", ImportEncoding::Utf8, 0}),
-    [](const ::testing::TestParamInfo<EncodingCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<EncodingCase>& test) { return test.param.name; });
 
 }  // namespace
 }  // namespace suoshui

@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenCase{"NoColon", kHead + "和值 10\r\n结束\r\n", 2, "看不懂"},
         BrokenCase{"BadTolerance", kHead + "容错：3-1\r\n结束\r\n", 2, "容错"},
         BrokenCase{"CutOff", kHead + "和值：10\r\n跨度：", 0, "不完整"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace suoshui

@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberTypeCase{"Group", NumberType::Group, 210, "001", "899"},
                       NumberTypeCase{"GroupSix", NumberType::GroupSix, 120, "012", "789"},
                       NumberTypeCase{"GroupThree", NumberType::GroupThree, 90, "001", "899"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(FilterRunTest, SumFiveListsTwentyOneNumbersAscending) {
     tickCaptions(settings(), groupLabelled("和值：").tags, {"5"});

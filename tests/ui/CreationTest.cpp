@@ -64,7 +64,8 @@ TEST_F(WindowTest, ValueBoxesAreNamedAfterTheirRowAndCaption) {
         SCOPED_TRACE(def.tag);
         const ValueBox* box = buttons[index];
         const QString caption = qtText(def.caption);
-        EXPECT_EQ(box->objectName(), qtText(def.row->name) + ":" + QString::number(def.tag));
+        EXPECT_EQ(box->objectName(),
+                  QString(qtText(def.row->name) + u':' + QString::number(def.tag)));
         EXPECT_EQ(box->accessibleName(), caption);
         EXPECT_TRUE(box->toolTip().endsWith(caption)) << box->toolTip().toStdString();
     }
@@ -96,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Boxes, HoverHint,
                                            HintCase{"PairDigitSubFrame", 260, "00"},
                                            HintCase{"StrayFour", 226, "连  号：4"},
                                            HintCase{"StackedLabels", 318, "连 号：百十"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(WindowTest, RelayedClicksLeaveTheRelayAndTogglesAlone) {
     for (int tag : {5, 222, 226, 250, 279}) {
@@ -148,6 +149,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FailureCase{"MissingTag", [] { throw suoshui::TagNotFound(280); }, "未找到指定标记的组件"},
         FailureCase{"OtherFailure", [] { throw std::runtime_error("磁盘已满"); }, "磁盘已满"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace

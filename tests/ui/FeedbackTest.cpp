@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(Separators, DigitBoxTest,
                                            DigitBoxCase{"ListCommas", "1", "2、3、4", 36},
                                            DigitBoxCase{"Blanks", " 1", "2 3 4", 36},
                                            DigitBoxCase{"FullWidthDigits", "１", "２３４", 36}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(FeedbackTest, StatusLineCountsWhereTheCandidatesWent) {
     tagged(1)->click();   // 百位 1

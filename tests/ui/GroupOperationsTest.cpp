@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, SelectAllSyncTest,
                                            SyncCase{"PrimeRatio", 1016, 236, 239},
                                            SyncCase{"HighLowGroupThree", 1029, 307, 312},
                                            SyncCase{"AnyPairSum", 1038, 512, 530}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // A state set by the program is no click: no toggle spreads it, no option acts on it.
 TEST_F(GroupOperationsTest, StatesSetFromCodeRaiseNoHandler) {
@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, ModeTest,
                                            ModeCase{"DigitSet", "不定位", 0, true},
                                            ModeCase{"BankerDrag", "胆拖", 1, false},
                                            ModeCase{"BaseList", "大底", 2, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(GroupOperationsTest, BankerDragDropsSinglePositionTicksAndBankerTicks) {
     tagged(2)->click();
@@ -218,7 +218,7 @@ INSTANTIATE_TEST_SUITE_P(Groups, SchemeTest,
                                            SchemeCase{"PairsToggle", 0, 1017},
                                            SchemeCase{"PairDigit", 1, 262},
                                            SchemeCase{"SingleDigit", 2, 275}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(GroupOperationsTest, ResetReturnsTheStartState) {
     check("启用银选")->click();
@@ -260,7 +260,7 @@ TEST_F(GroupOperationsTest, ResetReturnsTheStartState) {
 TEST_F(GroupOperationsTest, PressKeepsTypedDigitsAndResetEmptiesTheBox) {
     auto* box = named<QLineEdit>("DigitSequenceBox");
     captioned("不定位")->click();
-    QTest::keyClicks(box, "0245689");
+    QTest::keyClicks(box, QStringLiteral("0245689"));
     QTest::mouseClick(box, Qt::LeftButton);
     EXPECT_EQ(box->text(), QStringLiteral("0245689"));
     named<QToolButton>("重置")->click();

@@ -52,7 +52,7 @@ class HistoryWindowTest : public WindowTest {
             ASSERT_NE(dialog, nullptr);
             EXPECT_EQ(modal->objectName(), QStringLiteral("通用对话框1"));
             // Downloaded tables are offered too.
-            EXPECT_TRUE(qobject_cast<QFileDialog*>(modal)->nameFilters().join(' ').contains(
+            EXPECT_TRUE(qobject_cast<QFileDialog*>(modal)->nameFilters().join(u' ').contains(
                 QStringLiteral("*.csv")));
             typeFileName(dialog, path);
             dialog->done(QDialog::Accepted);
@@ -147,7 +147,7 @@ QByteArray gbk(const char* text) {
 
 QByteArray utf16WithMark(const char* text) {
     return QByteArray("\xFF\xFE", 2) +
-           QStringEncoder(QStringConverter::Utf16LE).encode(QString::fromUtf8(text));
+           QByteArray(QStringEncoder(QStringConverter::Utf16LE).encode(QString::fromUtf8(text)));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -162,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"Binary", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), 0, "二进制"},
         FileCase{"HeaderOnly", QByteArray("issue,date,number\n"), 0, "只有表头"},
         FileCase{"InvalidUtf8", QByteArray("\xC3\x28\xFF 2026 12\n"), 0, "没有一行能读出开奖号码"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 // A file beyond the import limit is refused by its size before it is read.
 TEST_F(HistoryWindowTest, HugeFileIsRefusedByTheSizeLimit) {

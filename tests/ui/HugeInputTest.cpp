@@ -21,6 +21,8 @@
 #include "ui/ChunkedText.h"
 #include "ui/ValueBox.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The full sizes take about a minute; CTest runs a smaller import.
@@ -135,7 +137,7 @@ TEST_F(HugeInputTest, PastedTenMegabytesRunAndStoreWithIntersectionAndExpansion)
         box->paste();
     });
     const std::string typed = baseList();
-    ASSERT_EQ(QString::fromStdString(typed), QString(pasted).replace("\n", "\r\n"));
+    ASSERT_EQ(QString::fromStdString(typed), QString(pasted).replace(u"\n"_s, u"\r\n"_s));
 
     const EventPasses runPasses = countPassesDuring("run over 10 MB", [this] { run(); });
     const auto expected = splitAtBlanks(suoshui::normaliseNumberText(typed, true, true));
@@ -262,6 +264,6 @@ INSTANTIATE_TEST_SUITE_P(
                       PiecesCase{"BreaksOnly", QStringLiteral("\n\n\n\n\n\n")},
                       PiecesCase{"CarriageReturns", QStringLiteral("12\r\n34\r56\r\n\r\n")},
                       PiecesCase{"Pairs", QStringLiteral("𝟙𝟚𝟛𝟜𝟝\n号码𝟞\n")}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace

@@ -50,9 +50,9 @@ TEST_P(LayoutTest, StretchesEdgesBarAndResultBox) {
 
 INSTANTIATE_TEST_SUITE_P(ScreenSizes, LayoutTest,
                          ::testing::Values(QSize(1366, 762), QSize(1024, 594)),
-                         [](const auto& info) {
-                             return std::to_string(info.param.width()) + "x" +
-                                    std::to_string(info.param.height());
+                         [](const auto& test) {
+                             return std::to_string(test.param.width()) + "x" +
+                                    std::to_string(test.param.height());
                          });
 
 class ScrollTest : public WindowTest {
@@ -101,7 +101,7 @@ TEST_F(ScrollTest, WheelOverARowScrollsTheRows) {
 }
 
 TEST_F(ScrollTest, WheelOverTheResultBoxLeavesTheRows) {
-    named<QPlainTextEdit>("ResultBox")->setPlainText(QString(2000, QChar('\n')));
+    named<QPlainTextEdit>("ResultBox")->setPlainText(QString(2000, u'\n'));
     turnWheel(named<QWidget>("ResultBox"), -3);
     EXPECT_EQ(bar()->value(), 0);
     EXPECT_EQ(frameTop(), 129);

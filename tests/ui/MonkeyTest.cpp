@@ -127,6 +127,6 @@ INSTANTIATE_TEST_SUITE_P(
         ReportCase{"BySpan", kHead + "1注\r\n\r\n跨度9的有1注\r\n900 \r\n", {"900"}, true, true},
         ReportCase{
             "GroupedTruncated", kHead + "1注\r\n\r\n跨度9的有1注\r\n900 ", {"900"}, true, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace

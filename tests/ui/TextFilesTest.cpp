@@ -188,7 +188,7 @@ TEST_P(UnwritableTargetTest, WarningNamesTheFileAndTheResultStays) {
 INSTANTIATE_TEST_SUITE_P(Targets, UnwritableTargetTest,
                          ::testing::Values(UnwritableCase{"Folder", "a folder.txt"},
                                            UnwritableCase{"MissingFolder", "gone/results.txt"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 struct ImportCase {
     const char* name;
@@ -227,7 +227,7 @@ INSTANTIATE_TEST_SUITE_P(
                    withMark("\xFF\xFE", 2, QStringEncoder(QStringConverter::Utf16LE)(kImported))},
         ImportCase{"Utf16Big",
                    withMark("\xFE\xFF", 2, QStringEncoder(QStringConverter::Utf16BE)(kImported))}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 // Two reports saved into one file come back as their two listings, one line each: "取 交 集"
 // then finds the numbers the two results share. Dates, counts and conditions give none.
@@ -304,8 +304,8 @@ TEST_P(FileButtonDuringRunTest, OpensNoDialog) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, FileButtonDuringRunTest, ::testing::Values("保存", "导入大底"),
-                         [](const auto& info) {
-                             return std::string(info.index == 0 ? "Save" : "Import");
+                         [](const auto& test) {
+                             return std::string(test.index == 0 ? "Save" : "Import");
                          });
 
 TEST_F(TextFilesTest, UnreadableSourceShowsAMessageAndKeepsTheBaseList) {

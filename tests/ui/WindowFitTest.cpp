@@ -65,7 +65,7 @@ class WindowFitTest : public WindowTest {
             text = label->text();
         if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
             text = button->text();
-        return (name + QStringLiteral(" '") + text + QStringLiteral("'")).toStdString();
+        return QString(name + QStringLiteral(" '") + text + QStringLiteral("'")).toStdString();
     }
 
     // The height the characters themselves take: a Chinese character fills its em square, and

@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(Ticks, SameReportAsTheCore,
                                            TickCase{"NothingPasses", {1, 11, 21, 52}, false},
                                            TickCase{"ExtraIgnoredWhileOff", {339, 369}, false},
                                            TickCase{"ExtraAppliedWhenOn", {339, 369, 3}, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // The regrouped report describes the run that produced the numbers, not the ticks since.
 TEST_F(WindowRunTest, GroupingRadioRegroupsTheLastRunAsItWasMade) {

@@ -78,7 +78,8 @@ void importEveryShapeThroughTheDialog() {
     auto* count = named<QComboBox>(history, "BacktestDrawCount");
     count->setCurrentIndex(count->findText(QStringLiteral("全部")));
     for (HistoryShape shape : suoshui::testing::allHistoryShapes()) {
-        const QString path = folder.filePath(QString::fromUtf8(historyShapeName(shape)) + ".txt");
+        const QString path =
+            folder.filePath(QString::fromUtf8(historyShapeName(shape)) + QStringLiteral(".txt"));
         QFile file(path);
         file.open(QIODevice::WriteOnly);
         file.write(QByteArray::fromStdString(suoshui::testing::historyText(shape, kDraws)));

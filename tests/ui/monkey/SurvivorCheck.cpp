@@ -10,6 +10,8 @@
 #include <set>
 #include <tuple>
 
+using namespace Qt::StringLiterals;
+
 // The rules of the player's manual, written out here on their own so that the random player
 // checks the program's conditions instead of repeating them.
 
@@ -58,14 +60,18 @@ struct DigitClasses {
     int count;
     const char* classOfDigit;
 
-    std::string letterOf(int digit) const { return letters[classOfDigit[digit] - '0']; }
+    std::size_t classIndex(int digit) const {
+        return static_cast<std::size_t>(classOfDigit[digit] - '0');
+    }
+
+    std::string letterOf(int digit) const { return letters[classIndex(digit)]; }
     Values pattern(const Digits& d) const {
         return {letterOf(d.hundreds) + letterOf(d.tens) + letterOf(d.units)};
     }
     Values ratio(const Digits& d) const {
         std::array<int, 3> counts{};
         for (int digit : d.at())
-            ++counts[classOfDigit[digit] - '0'];
+            ++counts[classIndex(digit)];
         const std::string ratio = std::to_string(counts[0]) + ":" + std::to_string(counts[1]);
         return {count == 2 ? ratio : ratio + ":" + std::to_string(counts[2])};
     }
@@ -109,7 +115,7 @@ struct ConsecutivePair {
 };
 
 ConsecutivePair consecutivePair(const Digits& d) {
-    constexpr std::tuple<const char*, int, int> kSearchOrder[] = {
+    constexpr std::tuple<const char*, std::size_t, std::size_t> kSearchOrder[] = {
         {"百十", 0, 1}, {"百个", 0, 2}, {"十个", 1, 2}};  // the higher position first
     for (const auto& [position, left, right] : kSearchOrder) {
         const int a = d.at()[left], b = d.at()[right];
@@ -330,8 +336,9 @@ bool excludedBySets(const PlayerView& view, std::string_view number) {
                                       std::any_of(std::begin(kSets), std::end(kSets), longText)))
         return false;
     return std::any_of(std::begin(kSets), std::end(kSets), [&](const char* set) {
-        return std::all_of(number.begin(), number.end(),
-                           [&](char digit) { return view.texts.at(set).contains(QChar(digit)); });
+        return std::all_of(number.begin(), number.end(), [&](char digit) {
+            return view.texts.at(set).contains(QLatin1Char(digit));
+        });
     });
 }
 
@@ -364,7 +371,7 @@ bool ofTickedType(const PlayerView& view, Kind kind) {
 
 // A digit as the player may type it: ASCII or full-width ("０" to "９"); -1 for anything else.
 int digitOf(QChar c) {
-    if (c >= QChar('0') && c <= QChar('9'))
+    if (c >= u'0' && c <= u'9')
         return c.unicode() - '0';
     if (c.unicode() >= 0xFF10 && c.unicode() <= 0xFF19)
         return c.unicode() - 0xFF10;
@@ -378,7 +385,7 @@ long long targetCount(const QString& text) {
     int digits = 0;
     for (qsizetype at = 0; at < text.size(); ++at) {
         const int digit = digitOf(text[at]);
-        if (digit < 0 && (digits > 0 || text[at] != QChar(' ')))
+        if (digit < 0 && (digits > 0 || text[at] != u' '))
             break;
         if (digit >= 0 && digits++ < 7)
             count = count * 10 + digit;
@@ -393,7 +400,7 @@ std::set<std::string> excludedSingles(const PlayerView& view) {
     if (!view.ticked.at("排 除"))
         return numbers;
     std::string run;
-    for (QChar c : view.texts.at("ExcludeSinglesBox") + QChar(' ')) {
+    for (QChar c : QString(view.texts.at("ExcludeSinglesBox") + u' ')) {
         const int digit = digitOf(c);
         if (digit < 0) {
             run.clear();

@@ -24,6 +24,8 @@
 #include "monkey/SurvivorCheck.h"
 #include "ui/MainWindow.h"
 
+using namespace Qt::StringLiterals;
+
 namespace suoshui::monkey {
 
 namespace {
@@ -33,15 +35,18 @@ constexpr qint64 kSlowActionMs = 30'000;
 // Longer than the window's event-pass interval, so the run's first event pass is not skipped.
 constexpr auto kPauseBeforeInjectedRun = std::chrono::milliseconds(6);
 
-const QStringList kNumberTypes = {"直选号", "组六直选", "组三直选",
-                                  "组选号", "组六组选", "组三组选"};
-const QStringList kModes = {"定位", "不定位", "胆拖", "大底"};
-const QStringList kGroupings = {"常 规", "和 值", "和 尾", "跨 度", "奇偶比", "大小比"};
-const QStringList kOptions = {"启用银选", "条件随机", "排 除", "取 交 集", "组选转直"};
-const QStringList kIncludeFrames = {"外形框10", "外形框22", "外形框23"};
-const QStringList kInputBoxes = {
-    "BaseListBox",    "DigitSequenceBox", "BankerBox",      "DragBox",        "TargetCountBox",
-    "ExcludeSetBox1", "ExcludeSetBox2",   "ExcludeSetBox3", "ExcludeSetBox4", "ExcludeSinglesBox"};
+const QStringList kNumberTypes = {u"直选号"_s, u"组六直选"_s, u"组三直选"_s,
+                                  u"组选号"_s, u"组六组选"_s, u"组三组选"_s};
+const QStringList kModes = {u"定位"_s, u"不定位"_s, u"胆拖"_s, u"大底"_s};
+const QStringList kGroupings = {u"常 规"_s, u"和 值"_s,  u"和 尾"_s,
+                                u"跨 度"_s, u"奇偶比"_s, u"大小比"_s};
+const QStringList kOptions = {u"启用银选"_s, u"条件随机"_s, u"排 除"_s, u"取 交 集"_s,
+                              u"组选转直"_s};
+const QStringList kIncludeFrames = {u"外形框10"_s, u"外形框22"_s, u"外形框23"_s};
+const QStringList kInputBoxes = {u"BaseListBox"_s,      u"DigitSequenceBox"_s, u"BankerBox"_s,
+                                 u"DragBox"_s,          u"TargetCountBox"_s,   u"ExcludeSetBox1"_s,
+                                 u"ExcludeSetBox2"_s,   u"ExcludeSetBox3"_s,   u"ExcludeSetBox4"_s,
+                                 u"ExcludeSinglesBox"_s};
 
 // A text for the trail: short, with everything unprintable spelled out.
 QString shown(const QString& text) {
@@ -267,7 +272,7 @@ void WindowMonkey::clickRadio() {
 
 void WindowMonkey::toggleOption() {
     QCheckBox* option = pick(options_);
-    note(QStringLiteral("option ") + option->text() + " in " +
+    note(QStringLiteral("option ") + option->text() + QStringLiteral(" in ") +
          option->parentWidget()->objectName());
     clickLikeAPlayer(option);
 }
