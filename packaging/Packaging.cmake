@@ -118,6 +118,9 @@ set(CPACK_PACKAGE_DESCRIPTION_FILE ${CMAKE_CURRENT_LIST_DIR}/description.txt)
 # The dependencies are those of the program's libraries (Qt 6 and the C++ runtime), as
 # dpkg-shlibdeps finds them, so that they follow whatever the build linked.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt loads its SQLite driver as a plug-in when the draw history is opened, so no linked library
+# names it; without it the program would start with no kept history.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 # No library finds the fonts: the window asks for Noto CJK or WenQuanYi by name and draws boxes
 # without a Chinese font. Chinese desktops have one already, hence a recommendation only.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-wqy-zenhei")
