@@ -74,6 +74,12 @@ std::string groupForm(std::string_view number) {
     return form;
 }
 
+int groupFormValue(int value) {
+    int digits[] = {value / 100, value / 10 % 10, value % 10};
+    std::sort(std::begin(digits), std::end(digits));
+    return digits[0] * 100 + digits[1] * 10 + digits[2];
+}
+
 std::string withAsciiDigits(std::string_view text) {
     std::string ascii;
     ascii.reserve(text.size());

@@ -45,6 +45,8 @@ std::string_view groupKindText(GroupKind kind);
 
 // The three characters sorted ascending: the form in which group results are listed.
 std::string groupForm(std::string_view number);
+// The value of the group form of the number with the value 0-999.
+int groupFormValue(int value);
 
 // A full-width digit is U+FF10 to U+FF19: EF BC 90 to EF BC 99 in UTF-8.
 inline constexpr std::size_t kFullWidthDigitBytes = 3;

@@ -23,10 +23,4 @@ bool listsKind(NumberType type, GroupKind kind) {
     return true;
 }
 
-bool skipByNumberType(NumberType type, std::string_view candidate, const NumberSet& seenGroups) {
-    if (!listsKind(type, groupKind(candidate)))
-        return true;
-    return isGroupSelection(type) && seenGroups.contains(groupForm(candidate));
-}
-
 }  // namespace suoshui

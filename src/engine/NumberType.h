@@ -24,8 +24,4 @@ bool isGroupSelection(NumberType type);
 // Whether the type lists numbers of this kind at all.
 bool listsKind(NumberType type, GroupKind kind);
 
-// Whether the number type drops the candidate before any condition is tested: a kind the type
-// does not list, or, under a group type, a group already listed.
-bool skipByNumberType(NumberType type, std::string_view candidate, const NumberSet& seenGroups);
-
 }  // namespace suoshui

@@ -21,14 +21,6 @@ PairFeature anyPairFeature(Feature feature) {
     }
 }
 
-bool passesStage(const FilterSettings& settings, Stage stage, std::string_view candidate) {
-    for (const ConditionGroup* group : stageGroups(stage)) {
-        if (!passesGroup(settings, *group, candidate))
-            return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 bool passesGroup(const FilterSettings& settings, const ConditionGroup& group,
@@ -56,14 +48,6 @@ bool passesGroup(const FilterSettings& settings, const ConditionGroup& group,
             break;
     }
     return true;
-}
-
-bool passesBasicStage(const FilterSettings& settings, std::string_view candidate) {
-    return passesStage(settings, Stage::Basic, candidate);
-}
-
-bool passesExtraStage(const FilterSettings& settings, std::string_view candidate) {
-    return passesStage(settings, Stage::Extra, candidate);
 }
 
 }  // namespace suoshui

@@ -21,7 +21,6 @@ struct Verdict {
 
     bool rejectedBy(int order) const { return (rejectingGroups >> (order - 1)) & 1U; }
     bool passesConditions() const { return conditionsPass; }
-    bool survives() const { return typeFits && !setsExclude && passesConditions(); }
 };
 
 // The group's bit in the masks of groups: bit (order - 1).

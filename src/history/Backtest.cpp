@@ -65,11 +65,7 @@ double BacktestResult::numberShare() const {
 
 BacktestResult backtest(const FilterSettings& settings, const DrawHistory& history,
                         std::size_t lastDraws) {
-    return backtest(settings, SurvivalRule(settings), history, lastDraws);
-}
-
-BacktestResult backtest(const FilterSettings& settings, const SurvivalRule& rule,
-                        const DrawHistory& history, std::size_t lastDraws) {
+    const ListedNumbers rule(settings);
     BacktestResult result;
     result.drawCount = std::min(lastDraws, history.size());
     result.numbersKept = rule.keptCount();

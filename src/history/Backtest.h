@@ -44,8 +44,4 @@ inline constexpr std::size_t kAllDraws = std::numeric_limits<std::size_t>::max()
 BacktestResult backtest(const FilterSettings& settings, const DrawHistory& history,
                         std::size_t lastDraws);
 
-// The same with a survival rule already made for the settings.
-BacktestResult backtest(const FilterSettings& settings, const SurvivalRule& rule,
-                        const DrawHistory& history, std::size_t lastDraws);
-
 }  // namespace suoshui

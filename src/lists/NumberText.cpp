@@ -81,7 +81,7 @@ std::string expandedText(const Numbers& numbers) {
     std::string text;
     for (std::uint16_t n : numbers) {
         const std::string number = numberText(n);
-        const auto formValue = static_cast<std::size_t>(numberValue(groupForm(number)));
+        const auto formValue = static_cast<std::size_t>(groupFormValue(n));
         if (expanded[formValue])
             continue;
         expanded[formValue] = true;

@@ -5,12 +5,11 @@
 #include <random>
 
 #include "engine/NumberSet.h"
-#include "engine/NumberType.h"
 #include "engine/RandomSeed.h"
-#include "features/ConditionCheck.h"
 #include "lists/ConditionSummary.h"
 #include "run/Candidates.h"
 #include "run/RunRules.h"
+#include "run/Survival.h"
 
 namespace suoshui {
 
@@ -20,25 +19,18 @@ constexpr TextBox kExcludeSetBoxes[] = {TextBox::ExcludeSet1, TextBox::ExcludeSe
                                         TextBox::ExcludeSet3, TextBox::ExcludeSet4};
 
 // The settings of a run as the player leaves them: read at the start, and again after an event
-// pass in which the player changed a control. What the walk derives from them (the judged
-// numbers, the single exclusions) is rebuilt from each new reading when first asked for.
+// pass in which the player changed a control. The survival rule is made from each new reading
+// when first asked for.
 class RunSettings {
   public:
     explicit RunSettings(Controls& controls) : controls_(controls) { read(); }
 
     const FilterSettings& settings() const { return settings_; }
 
-    const ConditionCheck& check() {
-        if (!check_)
-            check_.emplace(settings_);
-        return *check_;
-    }
-
-    // The "单式排除" numbers, with "排 除" ticked; under the group types each stands for its group.
-    const NumberSet& excludedSingles() {
-        if (!singles_)
-            singles_ = suoshui::excludedSingles(settings_);
-        return *singles_;
+    const SurvivalRule& rule() {
+        if (!rule_)
+            rule_.emplace(settings_);
+        return *rule_;
     }
 
     // Lets the window handle its events; a control changed meanwhile means a new reading.
@@ -67,56 +59,62 @@ class RunSettings {
         readAtChange_ = controls_.changeCount();
         // A box changed during the run reads as its digits too, never its separators.
         settings_ = withDigitBoxesNormalised(controls_.readSettings());
-        check_.reset();
-        singles_.reset();
+        rule_.reset();
     }
 
     Controls& controls_;
     FilterSettings settings_;
     std::uint64_t readAtChange_ = 0;
-    std::optional<ConditionCheck> check_;
-    std::optional<NumberSet> singles_;
+    std::optional<SurvivalRule> rule_;
 };
 
 // With "容错" a number fails the conditions as a whole, not at one group.
-void countConditionFailure(const Verdict& verdict, bool tolerance, RunTally& tally) {
+void countConditionFailure(const CandidateFate& fate, bool tolerance, RunTally& tally) {
     if (tolerance) {
         ++tally.byTolerance;
         return;
     }
     // The first group in filter order that rejects: the lowest bit set.
-    ++tally.byGroup[static_cast<std::size_t>(std::countr_zero(verdict.rejectingGroups))];
+    ++tally.byGroup[static_cast<std::size_t>(std::countr_zero(fate.rejectingGroups))];
 }
 
-// Walks the candidates and counts each removed one at the step that removed it. Only
-// three-digit candidates are walked: the base list's empty items are skipped.
+// Walks the candidates through the survival rule and counts each removed one at the step that
+// removed it. Only three-digit candidates are walked: the base list's empty items are skipped.
 void walkCandidates(RunSettings& live, Session& session, RunTally& tally) {
-    NumberSet seenGroups;
+    // Under the group types each group is listed once, at its first member that passes.
+    NumberSet listedGroups;
     for (const std::string& candidate : session.candidates) {
         live.letWindowBreathe();
         if (!isNumberText(candidate))
             continue;
         ++tally.candidates;
-        const NumberType type = live.settings().numberType;
-        if (skipByNumberType(type, candidate, seenGroups)) {
+        const SurvivalRule& rule = live.rule();
+        const int number = numberValue(candidate);
+        const int listed = rule.listsGroupForms() ? groupFormValue(number) : number;
+        if (rule.listsGroupForms() && listedGroups.contains(listed)) {
             ++tally.byNumberType;
             continue;
         }
-        const Verdict& verdict = live.check().judge(numberValue(candidate));
-        if (verdict.setsExclude) {
-            ++tally.byExclusionSets;
-            continue;
+        const CandidateFate& fate = rule.asCandidate(number);
+        switch (fate.step()) {
+            case RunStep::NumberType:
+                ++tally.byNumberType;
+                break;
+            case RunStep::ExclusionSets:
+                ++tally.byExclusionSets;
+                break;
+            case RunStep::Conditions:
+                countConditionFailure(fate, live.settings().tolerance.on, tally);
+                break;
+            case RunStep::Singles:
+                listedGroups.add(listed);
+                ++tally.bySingles;
+                break;
+            case RunStep::Listed:
+                listedGroups.add(listed);
+                session.results.push_back(rule.listsGroupForms() ? numberText(listed) : candidate);
+                break;
         }
-        if (!verdict.passesConditions()) {
-            countConditionFailure(verdict, live.settings().tolerance.on, tally);
-            continue;
-        }
-        const std::string listed = isGroupSelection(type) ? groupForm(candidate) : candidate;
-        seenGroups.add(listed);
-        if (live.excludedSingles().contains(listed))
-            ++tally.bySingles;
-        else
-            session.results.push_back(listed);
     }
 }
 

@@ -10,12 +10,6 @@ namespace suoshui {
 
 namespace {
 
-// The one place the survival rule asks whether a number passes the conditions, so that a
-// change in what passing means reaches the backtest here.
-bool passesConditions(const Verdict& verdict) {
-    return verdict.passesConditions();
-}
-
 NumberSet candidateSet(const FilterSettings& settings) {
     NumberSet candidates;
     for (const std::string& candidate : generateCandidates(settings)) {
@@ -26,16 +20,12 @@ NumberSet candidateSet(const FilterSettings& settings) {
     return candidates;
 }
 
-int groupFormValue(int number) {
-    return numberValue(groupForm(numberText(number)));
-}
-
-// Under the group types a group is listed when one of its members among the candidates passes
-// the conditions; the groups that reject it are those that reject every such member (every
-// member at all when none is a candidate).
+// Under the group types a group is listed when one of its members among the candidates is; the
+// groups that reject it are those that reject every such member (every member at all when none
+// is a candidate).
 struct GroupFate {
     bool candidate = false;
-    bool memberPasses = false;
+    bool memberListed = false;
     std::uint64_t rejectingCandidates = ~std::uint64_t{0};
     std::uint64_t rejectingMembers = ~std::uint64_t{0};
 
@@ -44,17 +34,17 @@ struct GroupFate {
     }
 };
 
-std::array<GroupFate, kNumberCount> groupFates(const std::array<NumberFate, kNumberCount>& fates,
-                                               const std::array<bool, kNumberCount>& passes) {
+std::array<GroupFate, kNumberCount> groupFates(const SurvivalRule& rule,
+                                               const NumberSet& candidates) {
     std::array<GroupFate, kNumberCount> groups{};
     for (int number = 0; number < kNumberCount; ++number) {
-        const NumberFate& fate = fates[static_cast<std::size_t>(number)];
+        const CandidateFate& fate = rule.asCandidate(number);
         GroupFate& group = groups[static_cast<std::size_t>(groupFormValue(number))];
         group.rejectingMembers &= fate.rejectingGroups;
-        if (!fate.candidate)
+        if (!candidates.contains(number))
             continue;
         group.candidate = true;
-        group.memberPasses = group.memberPasses || passes[static_cast<std::size_t>(number)];
+        group.memberListed = group.memberListed || fate.step() == RunStep::Listed;
         group.rejectingCandidates &= fate.rejectingGroups;
     }
     return groups;
@@ -62,38 +52,53 @@ std::array<GroupFate, kNumberCount> groupFates(const std::array<NumberFate, kNum
 
 }  // namespace
 
-SurvivalRule::SurvivalRule(const FilterSettings& read) {
-    const FilterSettings settings = withDigitBoxesNormalised(read);
-    const NumberSet candidates = candidateSet(settings);
-    const NumberSet singles = excludedSingles(settings);
+RunStep CandidateFate::step() const {
+    if (!typeFits)
+        return RunStep::NumberType;
+    if (setsExclude)
+        return RunStep::ExclusionSets;
+    if (!passesConditions)
+        return RunStep::Conditions;
+    return singleExcluded ? RunStep::Singles : RunStep::Listed;
+}
+
+SurvivalRule::SurvivalRule(const FilterSettings& settings)
+    : listsGroupForms_(isGroupSelection(settings.numberType)) {
     const ConditionCheck check(settings);
-    std::array<bool, kNumberCount> passes{};
+    // Under the group types the singles stand for their groups, as the listed forms do.
+    const NumberSet singles = excludedSingles(settings);
     for (int number = 0; number < kNumberCount; ++number) {
         const Verdict& verdict = check.judge(number);
-        NumberFate& fate = fates_[static_cast<std::size_t>(number)];
-        fate.candidate = candidates.contains(number);
-        fate.typeFits = verdict.typeFits;
-        fate.setsExclude = verdict.setsExclude;
-        fate.singleExcluded = singles.contains(number);
-        fate.rejectingGroups = verdict.rejectingGroups;
-        passes[static_cast<std::size_t>(number)] = passesConditions(verdict);
+        const int listedForm = listsGroupForms_ ? groupFormValue(number) : number;
+        fates_[static_cast<std::size_t>(number)] = {
+            verdict.typeFits, verdict.setsExclude, verdict.passesConditions(),
+            singles.contains(listedForm), verdict.rejectingGroups};
     }
-    const bool byGroup = isGroupSelection(settings.numberType);
-    const std::array<GroupFate, kNumberCount> groups =
-        byGroup ? groupFates(fates_, passes) : std::array<GroupFate, kNumberCount>{};
+}
+
+ListedNumbers::ListedNumbers(const FilterSettings& read) {
+    const FilterSettings settings = withDigitBoxesNormalised(read);
+    const SurvivalRule rule(settings);
+    const NumberSet candidates = candidateSet(settings);
+    const std::array<GroupFate, kNumberCount> groups = rule.listsGroupForms()
+                                                           ? groupFates(rule, candidates)
+                                                           : std::array<GroupFate, kNumberCount>{};
     for (int number = 0; number < kNumberCount; ++number) {
+        const CandidateFate& asCandidate = rule.asCandidate(number);
         NumberFate& fate = fates_[static_cast<std::size_t>(number)];
-        bool passed = passes[static_cast<std::size_t>(number)];
-        if (byGroup) {
-            const int form = groupFormValue(number);
-            const GroupFate& group = groups[static_cast<std::size_t>(form)];
+        fate.typeFits = asCandidate.typeFits;
+        fate.setsExclude = asCandidate.setsExclude;
+        fate.singleExcluded = asCandidate.singleExcluded;
+        if (rule.listsGroupForms()) {
+            const GroupFate& group = groups[static_cast<std::size_t>(groupFormValue(number))];
             fate.candidate = group.candidate;
             fate.rejectingGroups = group.rejectingGroups();
-            fate.singleExcluded = singles.contains(form);
-            passed = group.memberPasses;
+            fate.listed = group.memberListed;
+        } else {
+            fate.candidate = candidates.contains(number);
+            fate.rejectingGroups = asCandidate.rejectingGroups;
+            fate.listed = fate.candidate && asCandidate.step() == RunStep::Listed;
         }
-        fate.listed =
-            fate.candidate && fate.typeFits && !fate.setsExclude && passed && !fate.singleExcluded;
         keptCount_ += fate.listed ? 1 : 0;
     }
 }

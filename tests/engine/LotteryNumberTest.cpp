@@ -57,6 +57,11 @@ TEST(GroupForm, SortsTheDigits) {
     EXPECT_EQ(groupForm(""), "");
 }
 
+TEST(GroupForm, ValueIsTheValueOfTheForm) {
+    for (int value = 0; value < kNumberCount; ++value)
+        ASSERT_EQ(numberText(groupFormValue(value)), groupForm(numberText(value))) << value;
+}
+
 struct DigitTextCase {
     const char* name;
     std::string text;

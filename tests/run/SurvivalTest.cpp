@@ -2,70 +2,70 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
-#include "engine/NumberType.h"
-#include "run/FilterRun.h"
-#include "support/MemoryControls.h"
-#include "support/RandomSettings.h"
+#include "support/Settings.h"
 
 namespace suoshui {
 namespace {
 
-// What a real run lists, as a set of number texts.
-std::set<std::string> listedByRun(const FilterSettings& settings) {
-    testing::MemoryControls controls;
-    controls.settings = settings;
-    Session session;
-    runFilter(controls, session);
-    return {session.results.begin(), session.results.end()};
-}
+using testing::groupLabelled;
+using testing::tickCaptions;
 
-// What the rule keeps, in the form the run lists it.
-std::set<std::string> listedByRule(const FilterSettings& settings) {
+// A number that fails several steps leaves at the first of them, in the run's order, while each
+// step is still told on its own (the backtest counts them apart).
+TEST(SurvivalTest, CandidateLeavesAtTheFirstStepThatRejectsIt) {
+    FilterSettings settings;
+    settings.numberType = NumberType::DirectSix;
+    settings.setChecked(Check::ExcludeSets);
+    settings.excludeSets[0] = "0123";
+    settings.excludeSingles = "456";
+    tickCaptions(settings, groupLabelled("和值：").tags, {"6", "15", "24"});
     const SurvivalRule rule(settings);
-    std::set<std::string> listed;
-    for (int number = 0; number < kNumberCount; ++number) {
-        if (rule.keeps(number)) {
-            const std::string text = numberText(number);
-            listed.insert(isGroupSelection(settings.numberType) ? groupForm(text) : text);
-        }
+    struct Case {
+        int number;
+        RunStep step;
+    };
+    for (const Case& c : {Case{222, RunStep::NumberType}, Case{123, RunStep::ExclusionSets},
+                          Case{124, RunStep::Conditions}, Case{456, RunStep::Singles},
+                          Case{789, RunStep::Listed}, Case{105, RunStep::Listed}}) {
+        EXPECT_EQ(rule.asCandidate(c.number).step(), c.step) << c.number;
     }
-    return listed;
+    const CandidateFate& triple = rule.asCandidate(111);  // a 豹子 of the sets, sum 3
+    EXPECT_FALSE(triple.typeFits);
+    EXPECT_TRUE(triple.setsExclude);
+    EXPECT_FALSE(triple.passesConditions);
+    EXPECT_EQ(triple.rejectingGroups, std::uint64_t{1} << (groupLabelled("和值：").order - 1));
 }
 
-TEST(SurvivalTest, RuleKeepsExactlyWhatARunListsForRandomSettings) {
-    testing::RandomSettings random(20260830);
-    int nonEmpty = 0;
-    for (int round = 0; round < 300; ++round) {
-        const FilterSettings settings = random.next();
-        const std::set<std::string> byRun = listedByRun(settings);
-        ASSERT_EQ(listedByRule(settings), byRun) << "round " << round;
-        nonEmpty += byRun.empty() ? 0 : 1;
-    }
-    // The rounds must say something: most of them list numbers.
-    EXPECT_GT(nonEmpty, 100);
+// Under the group types a single exclusion names the whole group, as the run lists it.
+TEST(SurvivalTest, SinglesStandForTheirGroupUnderGroupTypes) {
+    FilterSettings settings;
+    settings.setChecked(Check::ExcludeSets);
+    settings.excludeSingles = "321";
+    EXPECT_EQ(SurvivalRule(settings).asCandidate(123).step(), RunStep::Listed);
+    settings.numberType = NumberType::Group;
+    EXPECT_EQ(SurvivalRule(settings).asCandidate(123).step(), RunStep::Singles);
+    EXPECT_TRUE(SurvivalRule(settings).listsGroupForms());
 }
 
-TEST(SurvivalTest, KeptCountCountsEveryMemberOfAListedGroup) {
+TEST(ListedNumbersTest, KeptCountCountsEveryMemberOfAListedGroup) {
     FilterSettings settings;
     settings.numberType = NumberType::Group;
-    EXPECT_EQ(SurvivalRule(settings).keptCount(), kNumberCount - 10);  // all but the 豹子
+    EXPECT_EQ(ListedNumbers(settings).keptCount(), kNumberCount - 10);  // all but the 豹子
     settings.numberType = NumberType::GroupThree;
-    EXPECT_EQ(SurvivalRule(settings).keptCount(), 270);
+    EXPECT_EQ(ListedNumbers(settings).keptCount(), 270);
 }
 
-TEST(SurvivalTest, GroupIsListedWhenAnyCandidateMemberPasses) {
+TEST(ListedNumbersTest, GroupIsListedWhenAnyCandidateMemberPasses) {
     FilterSettings settings;
     settings.numberType = NumberType::GroupSix;
     settings.mode = GenerationMode::BaseList;
     settings.baseList = "321";
     settings.boxes.setTicked(3);  // 百位 3
-    const SurvivalRule rule(settings);
-    EXPECT_TRUE(rule.keeps(123));  // its group 123 is listed through 321
-    EXPECT_TRUE(rule.keeps(213));
+    const ListedNumbers listed(settings);
+    EXPECT_TRUE(listed.keeps(123));  // its group 123 is listed through 321
+    EXPECT_TRUE(listed.keeps(213));
     settings.baseList = "231";
-    const SurvivalRule other(settings);
+    const ListedNumbers other(settings);
     EXPECT_FALSE(other.keeps(123));
     EXPECT_EQ(other.fateOf(123).rejectingGroups, 1U);  // 百位 rejects 231, the one candidate
 }
