@@ -12,6 +12,7 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kColon = "：";
+constexpr std::string_view kHalfWidthColon = ":";
 constexpr std::string_view kClosingLine = "结束";
 
 // Keys of the lines that are not condition groups.
@@ -162,7 +163,7 @@ class SchemeReader {
     SchemeReading read(std::string_view text) {
         std::vector<std::string_view> lines = linesOf(text);
         if (lines.empty() || lines.front() != kSchemeHeading)
-            return fail(0, "这不是方案文件：第一行应是“" + std::string(kSchemeHeading) + "”");
+            return fail(0, headingFault(lines.empty() ? std::string_view() : lines.front()));
         bool closed = false;
         for (std::size_t at = 1; at < lines.size() && reading_.fault.empty(); ++at) {
             lineNumber_ = static_cast<int>(at) + 1;
@@ -193,6 +194,18 @@ class SchemeReader {
         return joined;
     }
 
+    // A heading of a later version of the format names that version; anything else is no scheme.
+    static std::string headingFault(std::string_view heading) {
+        if (heading.starts_with(kSchemeTitle)) {
+            const std::string_view version = heading.substr(kSchemeTitle.size());
+            if (isDigitText(version) && leadingNumber(version) > kSchemeVersion)
+                return "这个方案是新版本的程序存的（方案版本 " + std::string(version) +
+                       "），这个程序只能读方案版本 " + std::to_string(kSchemeVersion) +
+                       "：请用新版本打开";
+        }
+        return "这不是方案文件：第一行应是“" + std::string(kSchemeHeading) + "”";
+    }
+
     SchemeReading fail(int line, std::string why) {
         reading_.faultLine = line;
         reading_.fault = std::move(why);
@@ -202,13 +215,17 @@ class SchemeReader {
     void failHere(std::string why) { fail(lineNumber_, std::move(why)); }
 
     void readLine(std::string_view text) {
-        const std::size_t colon = text.find(kColon);
-        if (colon == std::string_view::npos) {
-            failHere("看不懂这一行：应是“名称：内容”");
+        const std::size_t wide = text.find(kColon);
+        const std::size_t narrow = text.find(kHalfWidthColon);
+        if (wide == std::string_view::npos && narrow == std::string_view::npos) {
+            failHere("看不懂这一行：应是“名称：内容”，名称后面要有冒号");
             return;
         }
+        const bool wideFirst = wide < narrow;
+        const std::size_t colon = wideFirst ? wide : narrow;
         const std::string_view key = text.substr(0, colon);
-        const std::string_view value = text.substr(colon + kColon.size());
+        const std::string_view value =
+            text.substr(colon + (wideFirst ? kColon.size() : kHalfWidthColon.size()));
         if (!readSetting(key, value) && !readGroup(key, value))
             failHere("没有叫“" + std::string(key) + "”的条件或选项");
     }

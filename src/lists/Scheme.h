@@ -20,7 +20,9 @@ struct Scheme {
     ResultGrouping grouping = ResultGrouping::Flat;
 };
 
-// The first line of every scheme file.
+// The first line of every scheme file: the title and the version of the format.
+inline constexpr std::string_view kSchemeTitle = "银罗盘选号缩水方案 版本 ";
+inline constexpr int kSchemeVersion = 1;
 inline constexpr std::string_view kSchemeHeading = "银罗盘选号缩水方案 版本 1";
 
 // The text of a scheme, UTF-8 with CR LF line ends, ending with its closing line.
@@ -34,9 +36,10 @@ struct SchemeReading {
     std::string fault;
 };
 
-// Reads a scheme text. Only a whole, well-formed scheme is read: a file that is not a scheme,
-// names a group or value the window does not have, or is cut off gives its fault and nothing
-// else. Captions and labels are compared as written; lines may end with CR LF or LF.
+// Reads a scheme text. Only a whole, well-formed scheme is read: a file that is not a scheme, was
+// written by a newer version, names a group or value the window does not have, or is cut off
+// gives its fault and nothing else. Captions and labels are compared as written; a label ends at
+// its first colon, full-width "：" or ":"; lines may end with CR LF or LF.
 SchemeReading readScheme(std::string_view text);
 
 }  // namespace suoshui

@@ -4,6 +4,8 @@
 
 #include <random>
 
+#include "support/Settings.h"
+
 namespace suoshui {
 namespace {
 
@@ -71,7 +73,7 @@ TEST(Scheme, IsWrittenInTheWordsOfTheWindow) {
 TEST(Scheme, HandWrittenFileReads) {
     const SchemeReading reading = readScheme(
         "银罗盘选号缩水方案 版本 1\n类型：组选号\n\n和值：10 11 12\n包含二码：12 34 全选\n"
-        "容错：0-2\n结束\n");
+        "容错:0-2\n除三余比:3:0:0\n结束\n");
     ASSERT_TRUE(reading.scheme) << reading.fault;
     const FilterSettings& settings = reading.scheme->settings;
     EXPECT_EQ(settings.numberType, NumberType::Group);
@@ -79,7 +81,8 @@ TEST(Scheme, HandWrittenFileReads) {
                 !settings.boxes.ticked(64));
     EXPECT_TRUE(settings.isChecked(Check::IncludePairs));
     EXPECT_TRUE(settings.boxes.ticked(186) && settings.boxes.ticked(1017));
-    EXPECT_EQ(settings.tolerance, (Tolerance{true, 0, 2}));
+    EXPECT_EQ(settings.tolerance, (Tolerance{true, 0, 2}));  // after a half-width colon
+    EXPECT_TRUE(settings.boxes.ticked(testing::groupLabelled("除三余比：").tags.first));
 }
 
 struct BrokenCase {
@@ -104,11 +107,14 @@ INSTANTIATE_TEST_SUITE_P(
     Files, BrokenScheme,
     ::testing::Values(
         BrokenCase{"NotAScheme", "123 456 789\r\n", 0, "不是方案文件"},
+        BrokenCase{"NewerVersion", "银罗盘选号缩水方案 版本 2\r\n和值：10\r\n结束\r\n", 0,
+                   "新版本的程序存的（方案版本 2）"},
+        BrokenCase{"NoVersion", "银罗盘选号缩水方案 版本 \r\n结束\r\n", 0, "不是方案文件"},
         BrokenCase{"Empty", "", 0, "不是方案文件"},
         BrokenCase{"UnknownGroup", kHead + "和值：10\r\n星座：白羊\r\n结束\r\n", 3, "没有叫“星座”"},
         BrokenCase{"UnknownCaption", kHead + "和值：10 30\r\n结束\r\n", 2, "“和值”没有“30”"},
         BrokenCase{"UnknownType", kHead + "类型：全包\r\n结束\r\n", 2, "全包"},
-        BrokenCase{"NoColon", kHead + "和值 10\r\n结束\r\n", 2, "看不懂"},
+        BrokenCase{"NoColon", kHead + "和值 10\r\n结束\r\n", 2, "名称后面要有冒号"},
         BrokenCase{"BadTolerance", kHead + "容错：3-1\r\n结束\r\n", 2, "容错"},
         BrokenCase{"CutOff", kHead + "和值：10\r\n跨度：", 0, "不完整"}),
     [](const auto& test) { return std::string(test.param.name); });
