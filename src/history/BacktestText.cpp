@@ -64,7 +64,7 @@ std::string fateText(const NumberFate& fate) {
     if (fate.singleExcluded)
         reasons.emplace_back("单式排除");
     if (fate.rejectingGroups != 0)
-        reasons.push_back("条件淘汰：" + rejectingGroupNames(fate.rejectingGroups));
+        reasons.push_back(rejectingGroupNames(fate.rejectingGroups) + "不符");
     if (reasons.empty())
         reasons.emplace_back("同组的号码分别被不同的条件淘汰");
     return "被淘汰：" + joined(reasons, "；");

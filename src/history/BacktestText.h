@@ -10,7 +10,7 @@ namespace suoshui {
 // （18.0%），随机选号平均也能保留这么多；当前连中 2 期，最长连中 5 期，最长连空 9 期".
 std::string backtestSummaryText(const BacktestResult& result, bool wholeHistory);
 
-// Why a draw would not have been listed: "不在候选号码中；条件淘汰：和值、跨度"; "会被选中"
+// Why a draw would not have been listed: "不在候选号码中；和值、跨度不符"; "会被选中"
 // when it would.
 std::string fateText(const NumberFate& fate);
 

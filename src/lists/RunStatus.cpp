@@ -63,6 +63,15 @@ std::string whyNothingKept(const RunTally& tally, const FilterSettings& settings
            " 注）";
 }
 
+// Players count 胆拖 bets in more than one way; the run says which numbers it took.
+std::string bankerDragRule(const FilterSettings& settings) {
+    static constexpr const char* kPlaces[] = {"任意位置", "百位", "十位", "个位"};
+    const int position =
+        settings.bankerPosition >= 0 && settings.bankerPosition <= 3 ? settings.bankerPosition : 0;
+    return "胆拖的号码：含胆码（" + std::string(kPlaces[position]) +
+           "）和至少一个拖码，只由胆码和拖码的数字组成，胆码也可出现两次（如 112），不含豹子";
+}
+
 }  // namespace
 
 std::string runStatusText(const RunTally& tally, const FilterSettings& settings) {
@@ -76,6 +85,8 @@ std::string runStatusText(const RunTally& tally, const FilterSettings& settings)
     const std::string ignored = ignoredExclusionSets(settings);
     if (!ignored.empty())
         text += "。" + ignored + " 不足 4 个数字，没有起作用";
+    if (settings.mode == GenerationMode::BankerDrag && tally.candidates > 0)
+        text += "。" + bankerDragRule(settings);
     return text;
 }
 

@@ -145,7 +145,7 @@ TEST(BacktestTest, FateTextNamesEveryReason) {
     settings.boxes.setTicked(51 + 10);  // 和值 10
     settings.boxes.setTicked(41 + 5);   // 跨度 5
     const ListedNumbers rule(settings);
-    EXPECT_EQ(fateText(rule.fateOf(111)), "被淘汰：类型不符；条件淘汰：跨度、和值");
+    EXPECT_EQ(fateText(rule.fateOf(111)), "被淘汰：类型不符；跨度、和值不符");
     EXPECT_EQ(fateText(rule.fateOf(613)), "会被选中");  // its group 136
 }
 

@@ -29,6 +29,16 @@ TEST_F(RunStatusTest, NamesEveryStepThatRemovedNumbersInFilterOrder) {
               "候选 1000 注 → 保留 83 注；类型 去掉 280，跨度 去掉 37，和值 去掉 600");
 }
 
+// Players count 胆拖 bets in more than one way, so a 胆拖 run says which numbers it took.
+TEST_F(RunStatusTest, BankerDragRunSaysItsRule) {
+    settings.mode = GenerationMode::BankerDrag;
+    settings.bankerPosition = 1;
+    tally.candidates = tally.kept = 90;
+    EXPECT_EQ(runStatusText(tally, settings),
+              "候选 90 注 → 保留 90 注。胆拖的号码：含胆码（百位）和至少一个拖码，只由胆码和拖码的"
+              "数字组成，胆码也可出现两次（如 112），不含豹子");
+}
+
 TEST_F(RunStatusTest, NothingKeptSaysWhy) {
     settings.mode = GenerationMode::DigitSet;
     EXPECT_EQ(runStatusText(tally, settings),

@@ -209,7 +209,7 @@ TEST_F(HistoryWindowTest, BacktestMarksDrawsAndCountsWhatEachConditionCost) {
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
                       table->visualRect(table->model()->index(1, 2)).center());
     EXPECT_EQ(inHistory<QLabel>("BacktestDetail")->text(),
-              QStringLiteral("2026231 期 123：被淘汰：条件淘汰：和值"));
+              QStringLiteral("2026231 期 123：被淘汰：和值不符"));
 }
 
 TEST_F(HistoryWindowTest, HitCheckOfTheLastResultBesideTheResultBoxNotInTheReport) {
