@@ -122,8 +122,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # names it; without it the program would start with no kept history.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 # No library finds the fonts: the window asks for Noto CJK or WenQuanYi by name and draws boxes
-# without a Chinese font. Chinese desktops have one already, hence a recommendation only.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-wqy-zenhei")
+# without a Chinese font. Chinese desktops have one already, hence a recommendation only. Qt's
+# translations make its own dialogs (files, messages, context menus) speak Chinese; without them
+# they speak English and the program still works.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-wqy-zenhei, qt6-translations-l10n")
 
 # The program is installed under /usr, where the menu and the software centres look.
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -71,6 +71,11 @@ description=$(field Description)
 depends=$(field Depends)
 [[ "$depends" == *libqt6widgets6* && "$depends" == *libc6* ]] \
     || fail "Depends '$depends' does not name the program's libraries"
+# The plug-ins Qt loads by name, which no linked library names: the kept history's SQLite driver
+# (needed) and the translations of Qt's own dialogs (recommended).
+[[ "$depends" == *libqt6sql6-sqlite* ]] || fail "Depends '$depends' lacks Qt's SQLite driver"
+[[ "$(field Recommends)" == *qt6-translations-l10n* ]] \
+    || fail "Recommends '$(field Recommends)' lacks Qt's translations"
 
 echo "== lintian"
 # lintian says "E:" for errors, "W:" for warnings, "I:" and "P:" for hints. Errors fail the check;

@@ -5,6 +5,7 @@
 #include "ui/Translations.h"
 
 int main(int argc, char** argv) {
+    suoshui::ui::useChineseLocale();
     suoshui::ui::answerCommandLine(argc, argv);
     QApplication application(argc, argv);
     suoshui::ui::nameProgram();

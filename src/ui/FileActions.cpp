@@ -13,7 +13,7 @@ namespace suoshui::ui {
 
 namespace {
 
-const QString kTextFileFilter = QStringLiteral("文本文件*.txt (*.txt)");
+const QString kTextFileFilter = QStringLiteral("文本文件 (*.txt)");
 // Draw histories come as downloaded tables too, most often saved as .csv.
 const QString kHistoryFileFilter = QStringLiteral("开奖历史 (*.txt *.csv);;所有文件 (*)");
 

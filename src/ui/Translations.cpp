@@ -7,6 +7,14 @@
 
 namespace suoshui::ui {
 
+void useChineseLocale() {
+    // The locale that decides is LC_ALL's when it is set, else LANG's.
+    const QByteArray all = qgetenv("LC_ALL");
+    const QByteArray effective = all.isEmpty() ? qgetenv("LANG") : all;
+    if (!effective.startsWith("zh"))
+        qputenv("LC_ALL", "zh_CN.UTF-8");
+}
+
 void installChineseTranslations(QCoreApplication& application) {
     const QLocale system = QLocale::system();
     const QLocale chinese =

@@ -8,6 +8,7 @@
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    suoshui::ui::useChineseLocale();
     QApplication application(argc, argv);
     suoshui::ui::installChineseTranslations(application);
     ::testing::InitGoogleTest(&argc, argv);
