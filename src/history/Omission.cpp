@@ -75,6 +75,7 @@ OmissionCounts::OmissionCounts(const DrawHistory& history)
             ValueOmission& omission = byTag_[slotOf(table.tags.first + box)];
             const std::size_t gap = seen[at] ? index - seenAt[at] - 1 : index;
             omission.longest = std::max(omission.longest, gap);
+            omission.seen = true;
             if (!seen[at])
                 omission.current = index;
             omission.recentHits += index < recent ? 1 : 0;
@@ -84,7 +85,9 @@ OmissionCounts::OmissionCounts(const DrawHistory& history)
         for (int tag = table.tags.first; tag <= table.tags.last; ++tag) {
             const auto at = static_cast<std::size_t>(tag - table.tags.first);
             ValueOmission& omission = byTag_[slotOf(tag)];
+            // The stretch before the oldest appearance goes on before the first draw kept.
             const std::size_t gap = seen[at] ? drawCount_ - seenAt[at] - 1 : drawCount_;
+            omission.longestOpen = gap > omission.longest;
             omission.longest = std::max(omission.longest, gap);
             if (!seen[at])
                 omission.current = drawCount_;
@@ -100,9 +103,15 @@ const ValueOmission* OmissionCounts::of(int tag) const {
 }
 
 std::string omissionText(const ValueOmission& omission, std::size_t recentDraws) {
+    if (!omission.seen)
+        return std::to_string(omission.current) + " 期内未出现";
     return "遗漏 " + std::to_string(omission.current) + " 期，最大遗漏 " +
-           std::to_string(omission.longest) + " 期，近 " + std::to_string(recentDraws) +
-           " 期出现 " + std::to_string(omission.recentHits) + " 次";
+           (omission.longestOpen ? "≥ " : "") + std::to_string(omission.longest) + " 期，近 " +
+           std::to_string(recentDraws) + " 期出现 " + std::to_string(omission.recentHits) + " 次";
+}
+
+std::string currentOmissionText(const ValueOmission& omission) {
+    return (omission.seen ? "" : "≥") + std::to_string(omission.current);
 }
 
 }  // namespace suoshui

@@ -16,6 +16,10 @@ struct ValueOmission {
                                  // whole history when never
     std::size_t longest = 0;     // the longest stretch of draws without it
     std::size_t recentHits = 0;  // draws among the newest kRecentDraws that gave it
+    bool seen = false;           // it came in some draw of the history
+    // The longest stretch is the one before its oldest appearance, which began before the first
+    // draw kept: the true stretch may be longer.
+    bool longestOpen = false;
 };
 
 inline constexpr std::size_t kRecentDraws = 100;
@@ -40,7 +44,12 @@ class OmissionCounts {
     std::size_t drawCount_ = 0;
 };
 
-// "遗漏 5 期，最大遗漏 23 期，近 100 期出现 12 次"
+// "遗漏 5 期，最大遗漏 23 期，近 100 期出现 12 次"; a longest stretch that began before the first
+// draw kept is "最大遗漏 ≥ 23 期", and a value that never came "83 期内未出现".
 std::string omissionText(const ValueOmission& omission, std::size_t recentDraws);
+
+// The current omission as a box's corner shows it: "5", or "≥83" for a value that never came in
+// the 83 draws kept.
+std::string currentOmissionText(const ValueOmission& omission);
 
 }  // namespace suoshui

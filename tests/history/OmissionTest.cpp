@@ -90,6 +90,11 @@ TEST(OmissionTest, MatchesAStraightCountOverARandomHistory) {
                 ASSERT_NE(omission, nullptr) << tag;
                 EXPECT_EQ(omission->current, hits.empty() ? numbers.size() : hits.front()) << tag;
                 EXPECT_EQ(omission->longest, longest) << tag;
+                // Open when no closed stretch (between or after appearances) is as long.
+                std::size_t closed = hits.empty() ? 0 : hits.front();
+                for (std::size_t i = 1; i < hits.size(); ++i)
+                    closed = std::max(closed, hits[i] - hits[i - 1] - 1);
+                EXPECT_EQ(omission->longestOpen, hits.empty() || longest > closed) << tag;
                 EXPECT_EQ(omission->recentHits, recent) << tag;
             }
         }
@@ -97,10 +102,18 @@ TEST(OmissionTest, MatchesAStraightCountOverARandomHistory) {
 }
 
 TEST(OmissionTest, HintTextAndAShortHistory) {
-    const OmissionCounts counts(historyOf({658, 123}));
-    EXPECT_EQ(counts.recentDraws(), 2U);
+    const OmissionCounts counts(historyOf({658, 123, 456, 789, 600}));
+    EXPECT_EQ(counts.recentDraws(), 5U);
+    // 百位 6: newest and oldest, three draws between.
     EXPECT_EQ(omissionText(*counts.of(6), counts.recentDraws()),
-              "遗漏 0 期，最大遗漏 1 期，近 2 期出现 1 次");
+              "遗漏 0 期，最大遗漏 3 期，近 5 期出现 2 次");
+    // 百位 1: once, in the second draw; the three older draws go on before the history.
+    EXPECT_EQ(omissionText(*counts.of(1), counts.recentDraws()),
+              "遗漏 1 期，最大遗漏 ≥ 3 期，近 5 期出现 1 次");
+    EXPECT_EQ(currentOmissionText(*counts.of(1)), "1");
+    // 百位 0 never came.
+    EXPECT_EQ(omissionText(*counts.of(10), counts.recentDraws()), "5 期内未出现");
+    EXPECT_EQ(currentOmissionText(*counts.of(10)), "≥5");
     const OmissionCounts empty(DrawHistory{});
     EXPECT_EQ(empty.of(6)->current, 0U);
 }

@@ -260,7 +260,7 @@ TEST_F(HistoryWindowTest, HoverHintsGainOmissionAndComeBackWhenCleared) {
     EXPECT_EQ(ownHint, QStringLiteral("百位：6"));
     paste(kThreeDraws);
     EXPECT_EQ(six->toolTip(),
-              ownHint + QStringLiteral("\n遗漏 0 期，最大遗漏 2 期，近 3 期出现 1 次"));
+              ownHint + QStringLiteral("\n遗漏 0 期，最大遗漏 ≥ 2 期，近 3 期出现 1 次"));
     auto* nine = qobject_cast<suoshui::ui::ValueBox*>(tagged(9));
     inHistory<QCheckBox>("ShowOmission")->click();
     EXPECT_EQ(nine->omission(), 2);
