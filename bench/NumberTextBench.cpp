@@ -27,7 +27,7 @@ std::string pastedList(long tokens) {
 void normalise(benchmark::State& state, bool intersect, bool groupToDirect) {
     const std::string text = pastedList(state.range(0));
     for (auto _ : state)
-        benchmark::DoNotOptimize(suoshui::normaliseNumberText(text, intersect, groupToDirect));
+        benchmark::DoNotOptimize(suoshui::normaliseNumberText(text, {intersect, 2, groupToDirect}));
     state.SetComplexityN(state.range(0));
     state.SetBytesProcessed(
         static_cast<std::int64_t>(state.iterations() * static_cast<std::int64_t>(text.size())));

@@ -70,9 +70,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const bool intersect = (data[0] & 1) != 0;
     const bool groupToDirect = (data[0] & 2) != 0;
+    // 2 to 5 occurrences for the intersection.
+    const suoshui::ListReading options{intersect, 2 + ((data[0] >> 2) & 3), groupToDirect};
     const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
 
-    const std::string numbers = suoshui::normaliseNumberText(text, intersect, groupToDirect);
+    const std::string numbers = suoshui::normaliseNumberText(text, options);
     check(groupToDirect ? isNumberText(numbers) : isPlainList(numbers));
     check(numbers.size() <= 1000 * 4 + 220);
 
@@ -80,8 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(isDigitSet(digits));
     check(holdsDigit(text) == !digits.empty());
 
-    const suoshui::NumberTextReading reading =
-        suoshui::readNumberText(text, intersect, groupToDirect);
+    const suoshui::NumberTextReading reading = suoshui::readNumberText(text, options);
     check(reading.kept <= reading.found && reading.kept <= 1000);
     check(groupToDirect || reading.kept * 4 == numbers.size());
     check(reading.firstOddRuns.size() <= reading.oddRuns);

@@ -84,6 +84,8 @@ FilterSettings FilterSettings::asRunUsesThem() const {
         used.setChecked(Check::Intersect, false);
         used.setChecked(Check::GroupToDirect, false);
     }
+    if (!used.isChecked(Check::Intersect))
+        used.intersectCount = kDefaultIntersectCount;
     if (!isChecked(Check::ExcludeSets)) {
         used.excludeSets = {};
         used.excludeSingles.clear();

@@ -54,6 +54,11 @@ struct Tolerance {
     std::string rangeText() const { return std::to_string(fewest) + "-" + std::to_string(most); }
 };
 
+// "取交集" keeps the numbers that occur at least this many times in the base list, unless the
+// player asks for more (2 to 99).
+inline constexpr int kDefaultIntersectCount = 2;
+inline constexpr int kMostIntersectCount = 99;
+
 // Everything a filter run reads from the window, as one value: the boxes, the options, the
 // number type, the generation mode with its inputs, the exclusion page and the random count.
 // The window reads it in one call; tests build it directly.
@@ -67,9 +72,10 @@ struct FilterSettings {
     std::string drag;           // "拖码"
     int bankerPosition = 0;     // 0 "不定位", 1 "百  位", 2 "十  位", 3 "个  位"
     std::string baseList;       // "大底", CR LF line ends
-    std::array<std::string, 4> excludeSets;  // "复式排除", in reading order
-    std::string excludeSingles;              // "单式排除"
-    std::string targetCount;                 // "选择注数："
+    int intersectCount = kDefaultIntersectCount;  // "取交集": the occurrences a number needs
+    std::array<std::string, 4> excludeSets;       // "复式排除", in reading order
+    std::string excludeSingles;                   // "单式排除"
+    std::string targetCount;                      // "选择注数："
     Tolerance tolerance;
 
     bool isChecked(Check check) const { return checks[static_cast<std::size_t>(check)]; }

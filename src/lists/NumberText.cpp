@@ -49,18 +49,23 @@ Numbers firstOccurrences(const Numbers& tokens) {
 }
 
 // A number that occurs again later is taken at its first occurrence, so the intersection is
-// every number seen at least twice, in order of first occurrence.
-Numbers repeatedNumbers(const Numbers& tokens) {
+// every number seen at least `count` times, in order of first occurrence.
+Numbers repeatedNumbers(const Numbers& tokens, int count) {
     std::array<int, kNumberCount> occurrences{};
     for (std::uint16_t n : tokens)
-        occurrences[n] = std::min(occurrences[n] + 1, 2);
+        occurrences[n] = std::min(occurrences[n] + 1, count);
     Numbers repeated;
     for (std::uint16_t n : tokens) {
-        if (occurrences[n] == 2)
+        if (occurrences[n] == count)
             repeated.push_back(n);
         occurrences[n] = 0;
     }
     return repeated;
+}
+
+Numbers keptNumbers(const Numbers& tokens, const ListReading& reading) {
+    return reading.intersect ? repeatedNumbers(tokens, std::max(reading.intersectCount, 1))
+                             : firstOccurrences(tokens);
 }
 
 std::string listText(const Numbers& numbers) {
@@ -100,10 +105,14 @@ std::string joined(std::initializer_list<std::string> numbers) {
 
 }  // namespace
 
-std::string normaliseNumberText(std::string_view text, bool intersect, bool groupToDirect) {
-    const Numbers tokens = tokenise(text);
-    const Numbers numbers = intersect ? repeatedNumbers(tokens) : firstOccurrences(tokens);
-    return groupToDirect ? expandedText(numbers) : listText(numbers);
+ListReading listReadingOf(const FilterSettings& settings) {
+    return {settings.isChecked(Check::Intersect), settings.intersectCount,
+            settings.isChecked(Check::GroupToDirect)};
+}
+
+std::string normaliseNumberText(std::string_view text, const ListReading& reading) {
+    const Numbers numbers = keptNumbers(tokenise(text), reading);
+    return reading.groupToDirect ? expandedText(numbers) : listText(numbers);
 }
 
 NumberSet numbersIn(std::string_view text) {
@@ -194,8 +203,9 @@ std::size_t countNumbers(const std::string& numberText) {
 
 }  // namespace
 
-NumberTextReading readNumberText(std::string_view text, bool intersect, bool groupToDirect) {
+NumberTextReading readNumberText(std::string_view text, const ListReading& options) {
     NumberTextReading reading;
+    reading.options = options;
     OddRunCollector odd(reading);
     visitDigits(text, [&odd](int digit) {
         if (digit < 0)
@@ -206,28 +216,33 @@ NumberTextReading readNumberText(std::string_view text, bool intersect, bool gro
     odd.endRun();
     const Numbers tokens = tokenise(text);
     reading.found = tokens.size();
-    const Numbers kept = intersect ? repeatedNumbers(tokens) : firstOccurrences(tokens);
+    const Numbers distinct = firstOccurrences(tokens);
+    reading.distinct = distinct.size();
+    const Numbers kept = options.intersect ? keptNumbers(tokens, options) : distinct;
     reading.kept = kept.size();
-    if (groupToDirect)
+    if (options.groupToDirect)
         reading.expanded = countNumbers(expandedText(kept));
     return reading;
 }
 
-std::string readBackText(const NumberTextReading& reading, bool intersect, bool groupToDirect) {
-    std::string text = "读到 " + std::to_string(reading.found) + " 个号码，" +
-                       (intersect ? "取交集 " : "不同的 ") + std::to_string(reading.kept) + " 注";
-    if (groupToDirect)
+std::string readBackText(const NumberTextReading& reading) {
+    std::string text = "读到 " + std::to_string(reading.found) + " 个号码，不同的 " +
+                       std::to_string(reading.distinct) + " 注";
+    if (reading.options.intersect)
+        text += "；取交集：保留大底中出现至少 " + std::to_string(reading.options.intersectCount) +
+                " 次的号码 " + std::to_string(reading.kept) + " 注";
+    if (reading.options.groupToDirect)
         text += "，转直后 " + std::to_string(reading.expanded) + " 注";
+    // A run of digits is cut into numbers from its left; what is left over at its end is lost.
     for (const OddDigitRun& run : reading.firstOddRuns) {
         text += "；" + run.digits;
         if (!run.taken.empty())
-            text += " → " + run.taken + "，";
+            text += " 拆成 " + run.taken + "，末尾的 " + run.dropped + " 没用上";
         else
-            text += " ";
-        text += "丢弃 " + run.dropped;
+            text += " 不足三位，没用上";
     }
     if (reading.oddRuns > reading.firstOddRuns.size())
-        text += " 等 " + std::to_string(reading.oddRuns) + " 处";
+        text += "（共 " + std::to_string(reading.oddRuns) + " 处数字没用上）";
     return text;
 }
 

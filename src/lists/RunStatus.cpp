@@ -4,6 +4,7 @@
 
 #include "engine/LotteryNumber.h"
 #include "features/ConditionCheck.h"
+#include "lists/NumberText.h"
 
 namespace suoshui {
 
@@ -41,6 +42,10 @@ std::string noCandidatesReason(const FilterSettings& settings) {
         case GenerationMode::BankerDrag:
             return "没有号码：胆码和拖码都要填";
         case GenerationMode::BaseList:
+            if (settings.isChecked(Check::Intersect) && numbersIn(settings.baseList).size() > 0)
+                return "没有号码：取交集要的是在大底中出现至少 " +
+                       std::to_string(settings.intersectCount) +
+                       " 次的号码，没有一个号码出现这么多次";
             return "没有号码：大底里没有三位数的号码";
         case GenerationMode::Positional:
             break;

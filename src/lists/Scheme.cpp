@@ -29,6 +29,7 @@ constexpr std::string_view kSingles = "单式排除";
 constexpr std::string_view kTargetCount = "选择注数";
 constexpr std::string_view kGrouping = "结果分类";
 constexpr std::string_view kTolerance = "容错";
+constexpr std::string_view kIntersectCount = "取交集次数";
 
 // A lone CR or LF inside a line of text (pasted into a one-line box, say) is written "\r" or
 // "\n", and a backslash "\\", so that the file keeps one line per line and reads back exactly.
@@ -151,6 +152,8 @@ std::string schemeText(const Scheme& scheme) {
     text += line(kGrouping, captionOf(kGroupingCaptions, scheme.grouping));
     if (settings.tolerance.on)
         text += line(kTolerance, settings.tolerance.rangeText());
+    if (settings.intersectCount != kDefaultIntersectCount)
+        text += line(kIntersectCount, std::to_string(settings.intersectCount));
     text += groupLines(settings);
     return text + std::string(kClosingLine) + std::string(kLineEnd);
 }
@@ -253,6 +256,8 @@ class SchemeReader {
             readPosition(value);
         else if (key == kTolerance)
             readTolerance(value);
+        else if (key == kIntersectCount)
+            readIntersectCount(value);
         else if (!readText(key, value))
             return false;
         return true;
@@ -285,17 +290,28 @@ class SchemeReader {
         failHere("“胆码位置”没有“" + std::string(value) + "”这一项");
     }
 
+    // One or two ASCII digits, else -1.
+    static int smallNumber(std::string_view digits) {
+        if (digits.empty() || digits.size() > 2 || !isDigitText(digits))
+            return -1;
+        return std::stoi(std::string(digits));
+    }
+
+    // "取交集次数：n", 2 ≤ n ≤ 99.
+    void readIntersectCount(std::string_view value) {
+        const int count = smallNumber(value);
+        if (count < kDefaultIntersectCount || count > kMostIntersectCount) {
+            failHere("“取交集次数”应是 2 到 99 的整数");
+            return;
+        }
+        scheme_.settings.intersectCount = count;
+    }
+
     // "容错：a-b", 0 ≤ a ≤ b ≤ the number of tested groups.
     void readTolerance(std::string_view value) {
         const std::size_t dash = value.find('-');
-        const auto number = [](std::string_view digits) {
-            if (digits.empty() || digits.size() > 2 ||
-                digits.find_first_not_of("0123456789") != std::string_view::npos)
-                return -1;
-            return std::stoi(std::string(digits));
-        };
-        const int fewest = dash == std::string_view::npos ? -1 : number(value.substr(0, dash));
-        const int most = dash == std::string_view::npos ? -1 : number(value.substr(dash + 1));
+        const int fewest = dash == std::string_view::npos ? -1 : smallNumber(value.substr(0, dash));
+        const int most = dash == std::string_view::npos ? -1 : smallNumber(value.substr(dash + 1));
         if (fewest < 0 || most < fewest || most > kTestedGroupCount) {
             failHere("“容错”应写成“最少-最多”，例如“容错：0-2”");
             return;

@@ -6,11 +6,11 @@
 namespace suoshui {
 
 std::optional<std::string> baseListAfterStore(std::string_view report, std::string_view baseList,
-                                              bool intersect, bool groupToDirect) {
+                                              const ListReading& reading) {
     const std::optional<std::string> listing = listingToStore(report);
     if (!listing)
         return std::nullopt;
-    return std::string(baseList) + normaliseNumberText(*listing, intersect, groupToDirect);
+    return std::string(baseList) + normaliseNumberText(*listing, reading);
 }
 
 }  // namespace suoshui

@@ -4,11 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "lists/NumberText.h"
+
 namespace suoshui {
 
 // "暂存结果": the base list after appending the numbers of the report's listing, normalised
 // with the two list options. Nothing when the report has no listing to store.
 std::optional<std::string> baseListAfterStore(std::string_view report, std::string_view baseList,
-                                              bool intersect, bool groupToDirect);
+                                              const ListReading& reading);
 
 }  // namespace suoshui

@@ -95,9 +95,7 @@ NumberList splitAtBlanks(std::string_view text) {
 }
 
 NumberList baseListNumbers(const FilterSettings& settings) {
-    return splitAtBlanks(normaliseNumberText(settings.baseList,
-                                             settings.isChecked(Check::Intersect),
-                                             settings.isChecked(Check::GroupToDirect)));
+    return splitAtBlanks(normaliseNumberText(settings.baseList, listReadingOf(settings)));
 }
 
 }  // namespace

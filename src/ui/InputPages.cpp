@@ -184,11 +184,10 @@ void InputPages::watchBaseList() {
 }
 
 void InputPages::showBaseListReading() {
-    const bool intersect = options_.at(Check::Intersect)->isChecked();
-    const bool groupToDirect = options_.at(Check::GroupToDirect)->isChecked();
+    const ListReading reading{options_.at(Check::Intersect)->isChecked(), kDefaultIntersectCount,
+                              options_.at(Check::GroupToDirect)->isChecked()};
     const std::string text = baseList_->toPlainText().toStdString();
-    baseList_->setNote(QString::fromStdString(
-        readBackText(readNumberText(text, intersect, groupToDirect), intersect, groupToDirect)));
+    baseList_->setNote(QString::fromStdString(readBackText(readNumberText(text, reading))));
 }
 
 std::string InputPages::text(InputBox box) const {

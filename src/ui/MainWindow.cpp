@@ -250,17 +250,16 @@ void MainWindow::saveReport() {
 // "暂存结果": the listing of the report goes to the end of the base list.
 void MainWindow::storeResult() {
     const FilterSettings settings = readSettings();
-    const std::optional<std::string> stored = baseListAfterStore(
-        results_->report(), settings.baseList, settings.isChecked(Check::Intersect),
-        settings.isChecked(Check::GroupToDirect));
+    const std::optional<std::string> stored =
+        baseListAfterStore(results_->report(), settings.baseList, listReadingOf(settings));
     if (!stored)
         return;
     inputs_->setText(InputBox::BaseList, *stored);
     session_.baseListStored = true;
     const std::string_view appended = std::string_view(*stored).substr(settings.baseList.size());
     results_->showStatus(QStringLiteral("暂存 %1 注，大底现有 %2 个不同的号码")
-                             .arg(readNumberText(appended, false, false).found)
-                             .arg(readNumberText(*stored, false, false).kept));
+                             .arg(readNumberText(appended, {}).found)
+                             .arg(readNumberText(*stored, {}).kept));
 }
 
 // A file this program saved gives the numbers of its listings; any other file its whole text.
@@ -275,7 +274,7 @@ void MainWindow::importBaseList() {
         inputs_->setText(InputBox::BaseList, *listings);
     else
         inputs_->setText(InputBox::BaseList, imported->text);
-    const std::size_t numbers = readNumberText(listings ? *listings : text, false, false).kept;
+    const std::size_t numbers = readNumberText(listings ? *listings : text, {}).kept;
     results_->showStatus(QStringLiteral("已导入 %1，有 %2 个不同的号码%3")
                              .arg(imported->path)
                              .arg(numbers)

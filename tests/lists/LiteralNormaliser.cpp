@@ -1,5 +1,6 @@
 #include "LiteralNormaliser.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "lists/NumberText.h"
@@ -42,13 +43,11 @@ std::string literalDistinct(const std::vector<std::string>& tokens) {
     return output;
 }
 
-std::string literalIntersection(const std::vector<std::string>& tokens) {
+std::string literalIntersection(const std::vector<std::string>& tokens, int count) {
     std::string output;
-    for (std::size_t j = 0; j < tokens.size(); ++j) {
-        for (std::size_t k = j + 1; k < tokens.size(); ++k) {
-            if (tokens[k] == tokens[j])
-                appendUnlessContained(output, tokens[j]);
-        }
+    for (const std::string& token : tokens) {
+        if (std::count(tokens.begin(), tokens.end(), token) >= count)
+            appendUnlessContained(output, token);
     }
     return output;
 }
@@ -88,10 +87,11 @@ std::string withHalfWidthDigits(std::string_view text) {
 
 }  // namespace
 
-std::string literalNormaliseNumberText(std::string_view text, bool intersect, bool groupToDirect) {
+std::string literalNormaliseNumberText(std::string_view text, const ListReading& reading) {
     const std::vector<std::string> tokens = literalTokens(withHalfWidthDigits(text));
-    const std::string list = intersect ? literalIntersection(tokens) : literalDistinct(tokens);
-    return groupToDirect ? literalExpansion(list) : list;
+    const std::string list = reading.intersect ? literalIntersection(tokens, reading.intersectCount)
+                                               : literalDistinct(tokens);
+    return reading.groupToDirect ? literalExpansion(list) : list;
 }
 
 }  // namespace suoshui::testing

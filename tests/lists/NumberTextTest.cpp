@@ -23,9 +23,9 @@ class NormaliseExamples : public ::testing::TestWithParam<NormaliseCase> {};
 
 TEST_P(NormaliseExamples, GivesTheNumberText) {
     const NormaliseCase& c = GetParam();
-    EXPECT_EQ(normaliseNumberText(c.text, c.intersect, c.groupToDirect), c.expected);
-    EXPECT_EQ(testing::literalNormaliseNumberText(c.text, c.intersect, c.groupToDirect),
-              c.expected);
+    const ListReading reading{c.intersect, kDefaultIntersectCount, c.groupToDirect};
+    EXPECT_EQ(normaliseNumberText(c.text, reading), c.expected);
+    EXPECT_EQ(testing::literalNormaliseNumberText(c.text, reading), c.expected);
 }
 
 const std::string kFourNumbers = "123 235 262 687 ";
@@ -115,11 +115,12 @@ TEST(NormaliseNumberText, EqualsTheLiteralAlgorithmOnRandomTexts) {
     std::mt19937 random(20240);
     for (int round = 0; round < 1500; ++round) {
         const std::string text = randomText(random);
-        for (int options = 0; options < 4; ++options) {
-            const bool intersect = (options & 1) != 0;
-            const bool groupToDirect = (options & 2) != 0;
-            ASSERT_EQ(normaliseNumberText(text, intersect, groupToDirect),
-                      testing::literalNormaliseNumberText(text, intersect, groupToDirect))
+        for (int options = 0; options < 8; ++options) {
+            // Counts of 2 and 3 occurrences: the players' 取交集 and a stricter one.
+            const ListReading reading{(options & 1) != 0, (options & 4) != 0 ? 3 : 2,
+                                      (options & 2) != 0};
+            ASSERT_EQ(normaliseNumberText(text, reading),
+                      testing::literalNormaliseNumberText(text, reading))
                 << "round " << round << " options " << options;
         }
     }
@@ -131,9 +132,11 @@ TEST(NormaliseNumberText, EqualsTheLiteralAlgorithmOverTheWholeNumberSpace) {
     std::string text;
     for (int i = 0; i < 3000; ++i)
         text += std::to_string(1000 + number(random)).substr(1) + (i % 7 == 0 ? "\r\n" : " ");
-    for (int options = 0; options < 4; ++options) {
-        EXPECT_EQ(normaliseNumberText(text, options & 1, options & 2),
-                  testing::literalNormaliseNumberText(text, options & 1, options & 2));
+    for (int options = 0; options < 8; ++options) {
+        const ListReading reading{(options & 1) != 0, (options & 4) != 0 ? 5 : 2,
+                                  (options & 2) != 0};
+        EXPECT_EQ(normaliseNumberText(text, reading),
+                  testing::literalNormaliseNumberText(text, reading));
     }
 }
 
@@ -142,7 +145,7 @@ TEST(NormaliseNumberText, FinishesAFiftyMegabyteText) {
     text.reserve(50'000'000);
     while (text.size() < 50'000'000)
         text += "123 4567 8，90 \xFF\xFE 注 ";
-    EXPECT_EQ(normaliseNumberText(text, true, true),
+    EXPECT_EQ(normaliseNumberText(text, {true, 2, true}),
               "123 132 213 231 312 321  456 465 546 564 645 654  ");
 }
 
@@ -158,8 +161,7 @@ TEST(NumbersIn, ReadsTheTextAsTheBaseListDoes) {
 struct ReadBackCase {
     const char* name;
     std::string text;
-    bool intersect;
-    bool groupToDirect;
+    ListReading options;
     const char* shown;
 };
 
@@ -167,24 +169,38 @@ class ReadBack : public ::testing::TestWithParam<ReadBackCase> {};
 
 TEST_P(ReadBack, SaysWhatWasRead) {
     const ReadBackCase& c = GetParam();
-    EXPECT_EQ(readBackText(readNumberText(c.text, c.intersect, c.groupToDirect), c.intersect,
-                           c.groupToDirect),
-              c.shown);
+    EXPECT_EQ(readBackText(readNumberText(c.text, c.options)), c.shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ReadBack,
     ::testing::Values(
-        ReadBackCase{"Empty", "", false, false, "读到 0 个号码，不同的 0 注"},
-        ReadBackCase{"Repeats", "123 456 123", false, false, "读到 3 个号码，不同的 2 注"},
-        ReadBackCase{"Intersection", "123 456 123", true, false, "读到 3 个号码，取交集 1 注"},
-        ReadBackCase{"Expanded", "123 555", false, true, "读到 2 个号码，不同的 2 注，转直后 7 注"},
-        ReadBackCase{"ForumHeader", "第2024123期 123", false, false,
-                     "读到 3 个号码，不同的 3 注；2024123 → 202 412，丢弃 3"},
-        ReadBackCase{"ShortRuns", "12 3 456", false, false,
-                     "读到 1 个号码，不同的 1 注；12 丢弃 12；3 丢弃 3"},
-        ReadBackCase{"ManyOddRuns", "1 2 3 4 5", false, false,
-                     "读到 0 个号码，不同的 0 注；1 丢弃 1；2 丢弃 2；3 丢弃 3 等 5 处"}),
+        ReadBackCase{"Empty", "", {}, "读到 0 个号码，不同的 0 注"},
+        ReadBackCase{"Repeats", "123 456 123", {}, "读到 3 个号码，不同的 2 注"},
+        ReadBackCase{"Intersection",
+                     "123 456 123",
+                     {true, 2, false},
+                     "读到 3 个号码，不同的 2 注；取交集：保留大底中出现至少 2 次的号码 1 注"},
+        ReadBackCase{"IntersectionOfThree",
+                     "123 456 123 456 123",
+                     {true, 3, false},
+                     "读到 5 个号码，不同的 2 注；取交集：保留大底中出现至少 3 次的号码 1 注"},
+        ReadBackCase{
+            "Expanded", "123 555", {false, 2, true}, "读到 2 个号码，不同的 2 注，转直后 7 注"},
+        ReadBackCase{"ForumHeader",
+                     "第2024123期 123",
+                     {},
+                     "读到 3 个号码，不同的 3 注；2024123 拆成 202 412，末尾的 3 没用上"},
+        ReadBackCase{"ShortRuns",
+                     "12 3 456",
+                     {},
+                     "读到 1 个号码，不同的 1 注；12 不足三位，没用上；3 不足三位，没用上"},
+        ReadBackCase{
+            "ManyOddRuns",
+            "1 2 3 4 5",
+            {},
+            "读到 0 个号码，不同的 0 注；1 不足三位，没用上；2 不足三位，没用上；3 不足三位，"
+            "没用上（共 5 处数字没用上）"}),
     [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace

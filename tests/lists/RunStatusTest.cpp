@@ -39,6 +39,21 @@ TEST_F(RunStatusTest, BankerDragRunSaysItsRule) {
               "数字组成，胆码也可出现两次（如 112），不含豹子");
 }
 
+// Two stored results with no number in common leave nothing to intersect: the reason is the
+// intersection, not an empty base list.
+TEST_F(RunStatusTest, IntersectionThatKeepsNothingSaysSo) {
+    settings.mode = GenerationMode::BaseList;
+    settings.baseList = "123 456 789 ";
+    settings.setChecked(Check::Intersect);
+    EXPECT_EQ(
+        runStatusText(tally, settings),
+        "没有号码：取交集要的是在大底中出现至少 2 次的号码，没有一个号码出现这么多次。候选 0 注 → "
+        "保留 0 注");
+    settings.baseList.clear();
+    EXPECT_EQ(runStatusText(tally, settings),
+              "没有号码：大底里没有三位数的号码。候选 0 注 → 保留 0 注");
+}
+
 TEST_F(RunStatusTest, NothingKeptSaysWhy) {
     settings.mode = GenerationMode::DigitSet;
     EXPECT_EQ(runStatusText(tally, settings),

@@ -12,7 +12,7 @@ const std::string kFlatReport =
 
 std::optional<std::string> store(std::string_view report, std::string_view baseList,
                                  bool intersect = false) {
-    return baseListAfterStore(report, baseList, intersect, false);
+    return baseListAfterStore(report, baseList, {intersect, kDefaultIntersectCount, false});
 }
 
 TEST(StoreResult, AppendsTheListingToWhatever) {
@@ -23,7 +23,7 @@ TEST(StoreResult, AppendsTheListingToWhatever) {
 
 TEST(StoreResult, ListOptionsApply) {
     EXPECT_EQ(store(kFlatReport, "111 ", true), "111 ");
-    EXPECT_EQ(baseListAfterStore("共1注\r\n112 ", "", false, true), "112 211 121  ");
+    EXPECT_EQ(baseListAfterStore("共1注\r\n112 ", "", {false, 2, true}), "112 211 121  ");
 }
 
 TEST(StoreResult, GroupedReportStoresEveryNumberOfEveryGroup) {

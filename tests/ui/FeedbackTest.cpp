@@ -86,9 +86,11 @@ TEST_F(FeedbackTest, SinglesWaitForTheExclusionPage) {
 TEST_F(FeedbackTest, BaseListReadBackShowsWhatWasRead) {
     captioned("大底")->click();
     setText("BaseListBox", "第2024123期\n123 456");
-    EXPECT_EQ(readBack(), QStringLiteral("读到 4 个号码，不同的 4 注；2024123 → 202 412，丢弃 3"));
+    EXPECT_EQ(readBack(),
+              QStringLiteral("读到 4 个号码，不同的 4 注；2024123 拆成 202 412，末尾的 3 没用上"));
     captioned("取 交 集")->click();
-    EXPECT_EQ(readBack(), QStringLiteral("读到 4 个号码，取交集 0 注；2024123 → 202 412，丢弃 3"));
+    EXPECT_EQ(readBack(), QStringLiteral("读到 4 个号码，不同的 4 注；取交集：保留大底中出现至少 2 "
+                                         "次的号码 0 注；2024123 拆成 202 412，末尾的 3 没用上"));
 }
 
 TEST_F(FeedbackTest, QtsOwnDialogsSpeakChinese) {

@@ -140,7 +140,7 @@ TEST_F(HugeInputTest, PastedTenMegabytesRunAndStoreWithIntersectionAndExpansion)
     ASSERT_EQ(QString::fromStdString(typed), QString(pasted).replace(u"\n"_s, u"\r\n"_s));
 
     const EventPasses runPasses = countPassesDuring("run over 10 MB", [this] { run(); });
-    const auto expected = splitAtBlanks(suoshui::normaliseNumberText(typed, true, true));
+    const auto expected = splitAtBlanks(suoshui::normaliseNumberText(typed, {true, 2, true}));
     ASSERT_FALSE(expected.empty());
     EXPECT_LT(expected.size(), 1000u);  // the single numbers and their digit sets are gone
     EXPECT_EQ(window->session().results, expected);
@@ -150,7 +150,7 @@ TEST_F(HugeInputTest, PastedTenMegabytesRunAndStoreWithIntersectionAndExpansion)
     for (const std::string& number : window->session().results)
         listed += number + ' ';
     const EventPasses storePasses = countPassesDuring("store into 10 MB", [this] { store(); });
-    EXPECT_EQ(baseList(), typed + suoshui::normaliseNumberText(listed, true, true));
+    EXPECT_EQ(baseList(), typed + suoshui::normaliseNumberText(listed, {true, 2, true}));
     EXPECT_GE(storePasses.fired, 3);
     EXPECT_FALSE(box->isReadOnly());
     EXPECT_FALSE(box->document()->isUndoAvailable());
