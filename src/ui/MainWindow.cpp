@@ -297,12 +297,15 @@ void MainWindow::regroupReport() {
     results_->showStatus(status);
 }
 
+// The foot lines spoke of the report and the result that 重置 takes away: they say so instead.
 void MainWindow::resetWindow() {
     conditions_->reset();
     options_->reset();
     inputs_->reset();
     results_->reset();
     tolerance_->reset();
+    results_->showStatus(QStringLiteral("已重置：勾选和输入已清空，大底保持原样"));
+    results_->showHitLine(QString());
 }
 
 void MainWindow::addSchemeButtons() {

@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "WindowFixture.h"
+#include "ui/ResultPanel.h"
 
 namespace {
 
@@ -71,6 +72,17 @@ TEST_F(FeedbackTest, StatusLineSaysWhyNothingWasKept) {
     captioned("条件随机")->click();
     run();
     EXPECT_TRUE(status().startsWith(QStringLiteral("条件随机的注数是空的或为 0")));
+}
+
+TEST_F(FeedbackTest, ResetLeavesNoLineOfTheRunItTookAway) {
+    run();
+    auto* hitLine = named<QLabel>("HitLine");
+    ASSERT_NE(hitLine, nullptr);
+    window->findChild<suoshui::ui::ResultPanel*>()->showHitLine(
+        QStringLiteral("核对 123：直选中奖"));
+    named<QAbstractButton>("重置")->click();
+    EXPECT_EQ(status(), QStringLiteral("已重置：勾选和输入已清空，大底保持原样"));
+    EXPECT_TRUE(hitLine->toolTip().isEmpty()) << hitLine->toolTip().toStdString();
 }
 
 TEST_F(FeedbackTest, SinglesWaitForTheExclusionPage) {
