@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QToolButton>
 #include <QWindow>
+#include <algorithm>
 
 #include "ui/ProductTexts.h"
 #include "ui/WindowFonts.h"
@@ -15,6 +16,13 @@ namespace {
 
 constexpr int kCaptionButtonsWidth = 96;
 constexpr int kCaptionButtonsMargin = 10;
+// The feature buttons start after the toolbar and run above the title, up to the caption
+// buttons; the narrowest window still gives them the width up to the title's icon.
+constexpr int kFeatureLeft = 350;
+constexpr int kFeatureTop = 6;
+constexpr int kFeatureHeight = 25;
+constexpr int kFeatureGap = 8;
+constexpr int kNarrowestFeatureWidth = 236;
 
 QToolButton* makeImageButton(QWidget* parent, const QString& name, const QString& picture,
                              const QRect& geometry) {
@@ -49,18 +57,19 @@ TopBar::TopBar(QWidget* window) : QLabel(window) {
     buildFeatureArea();
 }
 
-// Between the toolbar (ending at 336) and the icon of the title (at 593).
+// Between the toolbar (ending at 336) and the icon of the title (at 593), and above the title
+// as far as the caption buttons; the line below holds the feature options.
 void TopBar::buildFeatureArea() {
     featureButtons_ = new QWidget(this);
     featureButtons_->setObjectName(QStringLiteral("功能按钮"));
-    featureButtons_->setGeometry(350, 8, 236, 26);
+    featureButtons_->setGeometry(kFeatureLeft, kFeatureTop, kNarrowestFeatureWidth, kFeatureHeight);
     auto* buttons = new QHBoxLayout(featureButtons_);
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->setSpacing(6);
     buttons->addStretch();
     featureLine_ = new QWidget(this);
     featureLine_->setObjectName(QStringLiteral("功能选项"));
-    featureLine_->setGeometry(350, 40, 236, 26);
+    featureLine_->setGeometry(kFeatureLeft, 40, kNarrowestFeatureWidth, 26);
 }
 
 QToolButton* TopBar::addFeatureButton(const QString& objectName, const QString& caption,
@@ -138,8 +147,10 @@ void TopBar::buildCaptionButtons() {
 
 void TopBar::fitToWidth(int width) {
     resize(width, kHeight);
-    captionButtons_->move(width - kCaptionButtonsWidth - kCaptionButtonsMargin,
-                          captionButtons_->y());
+    const int captionLeft = width - kCaptionButtonsWidth - kCaptionButtonsMargin;
+    captionButtons_->move(captionLeft, captionButtons_->y());
+    featureButtons_->resize(
+        std::max(kNarrowestFeatureWidth, captionLeft - kFeatureGap - kFeatureLeft), kFeatureHeight);
 }
 
 void TopBar::mousePressEvent(QMouseEvent* event) {

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "WindowFixture.h"
+#include "ui/TopBar.h"
 #include "ui/ValueBox.h"
 
 namespace {
@@ -137,3 +138,34 @@ TEST_F(WindowFitTest, FillsTheScreenItWasCreatedOn) {
 }
 
 }  // namespace
+
+// The feature buttons the program adds to the top bar (history, schemes, and more to come) fit
+// beside the toolbar and above the title, without covering the title or the caption buttons,
+// on the narrowest and a wide screen.
+TEST_F(WindowFitTest, TopBarHoldsMoreFeatureButtonsWithoutOverlap) {
+    auto* bar = window->findChild<suoshui::ui::TopBar*>();
+    ASSERT_NE(bar, nullptr);
+    bar->addFeatureButton(QStringLiteral("Extra1"), QStringLiteral("恢复上次"), QString(), {});
+    bar->addFeatureButton(QStringLiteral("Extra2"), QStringLiteral("走势图"), QString(), {});
+    for (int width : {1024, 1366}) {
+        SCOPED_TRACE(width);
+        window->resize(width, 700);
+        QCoreApplication::processEvents();
+        std::vector<QWidget*> parts;
+        for (const char* name : {"图形按钮4", "标题栏", "控制按钮框", "功能选项"})
+            parts.push_back(bar->findChild<QWidget*>(QString::fromUtf8(name)));
+        for (QAbstractButton* button : bar->findChild<QWidget*>(QStringLiteral("功能按钮"))
+                                           ->findChildren<QAbstractButton*>()) {
+            EXPECT_GE(button->width(), button->sizeHint().width()) << describe(button);
+            parts.push_back(button);
+        }
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            const QRect place(parts[i]->mapTo(bar, QPoint(0, 0)), parts[i]->size());
+            EXPECT_TRUE(bar->rect().contains(place)) << describe(parts[i]);
+            for (std::size_t j = i + 1; j < parts.size(); ++j) {
+                const QRect other(parts[j]->mapTo(bar, QPoint(0, 0)), parts[j]->size());
+                EXPECT_FALSE(place.intersects(other)) << describe(parts[i]) << describe(parts[j]);
+            }
+        }
+    }
+}
