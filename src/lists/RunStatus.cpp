@@ -77,6 +77,14 @@ std::string bankerDragRule(const FilterSettings& settings) {
            "）和至少一个拖码，只由胆码和拖码的数字组成，胆码也可出现两次（如 112），不含豹子";
 }
 
+// Players read "交集" as "in every list"; the run says the rule it applied and what it gave.
+std::string intersectionRule(const RunTally& tally, const FilterSettings& settings) {
+    std::string text = "取交集：保留大底中出现至少 " + count(settings.intersectCount) + " 次的号码";
+    if (!settings.isChecked(Check::GroupToDirect))
+        text += " " + count(tally.candidates) + " 注";
+    return text;
+}
+
 }  // namespace
 
 std::string runStatusText(const RunTally& tally, const FilterSettings& settings) {
@@ -85,6 +93,8 @@ std::string runStatusText(const RunTally& tally, const FilterSettings& settings)
         "候选 " + count(tally.candidates) + " 注 → 保留 " + count(tally.kept) + " 注";
     if (tally.kept == 0)
         text = whyNothingKept(tally, settings, steps) + "。" + text;
+    else if (settings.mode == GenerationMode::BaseList && settings.isChecked(Check::Intersect))
+        text = intersectionRule(tally, settings) + "。" + text;
     for (std::size_t i = 0; i < steps.size(); ++i)
         text += (i == 0 ? "；" : "，") + steps[i].name + " 去掉 " + count(steps[i].removed);
     const std::string ignored = ignoredExclusionSets(settings);

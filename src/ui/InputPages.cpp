@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 
 #include "features/OptionCaptions.h"
@@ -80,6 +81,7 @@ InputPages::InputPages(QWidget* parent) : QStackedWidget(parent) {
     }
     for (const auto& [check, box] : options_)
         connect(box, &QCheckBox::toggled, this, &InputPages::changed);
+    connect(intersectCount_, &QSpinBox::valueChanged, this, &InputPages::changed);
     connect(positionSelector_, &QComboBox::currentIndexChanged, this, &InputPages::changed);
     connect(importButton_, &QPushButton::clicked, this, &InputPages::importClicked);
     watchBaseList();
@@ -135,12 +137,36 @@ void InputPages::buildBaseListPage(QWidget* page) {
         options_[check] = box;
         top += 18;
     }
+    addIntersectCountBox(page);
     baseList_ = new NoteBox(QStringLiteral("BaseListReadBack"), page);
     baseList_->setObjectName(QStringLiteral("BaseListBox"));
     baseList_->setGeometry(94, 3, 320, 62);
     baseList_->setFont(songTi(12));
     baseList_->setPlaceholderText(fromCrLf(qtText(kBaseListHint)).trimmed());
     multiLineBoxes_[InputBox::BaseList] = baseList_;
+}
+
+// How often a number must occur in the base list for "取交集" to keep it. It stands right of the
+// base list, the only free place on the page, and counts only while "取交集" is ticked.
+void InputPages::addIntersectCountBox(QWidget* page) {
+    intersectCount_ = new QSpinBox(page);
+    intersectCount_->setObjectName(QStringLiteral("IntersectMinCount"));
+    intersectCount_->setAccessibleName(QStringLiteral("取交集的出现次数"));
+    intersectCount_->setRange(kDefaultIntersectCount, kMostIntersectCount);
+    intersectCount_->setValue(kDefaultIntersectCount);
+    intersectCount_->setSuffix(QStringLiteral("次"));
+    intersectCount_->setFont(songTi(12));
+    intersectCount_->setGeometry(418, 28, 50, 20);
+    intersectCount_->setToolTip(
+        QStringLiteral("取交集的出现次数：大底里至少出现这么多次的号码才保留。"
+                       "2 次是一向的做法；暂存了几次结果，就填几次，得到每一次结果里都有的号码"));
+    intersectCount_->setEnabled(false);
+    QCheckBox* intersect = options_.at(Check::Intersect);
+    connect(intersect, &QCheckBox::toggled, intersectCount_, &QSpinBox::setEnabled);
+    auto* caption = new QLabel(QStringLiteral("出现"), page);
+    caption->setFont(songTi(12));
+    caption->setGeometry(420, 10, 48, 16);
+    caption->setBuddy(intersectCount_);
 }
 
 void InputPages::buildCountPage(QWidget* page) {
@@ -178,13 +204,14 @@ void InputPages::watchBaseList() {
     connect(readBackDelay_, &QTimer::timeout, this, &InputPages::showBaseListReading);
     const auto readAgain = [this] { readBackDelay_->start(); };
     connect(baseList_, &QPlainTextEdit::textChanged, this, readAgain);
+    connect(intersectCount_, &QSpinBox::valueChanged, this, readAgain);
     for (const auto& [check, box] : options_)
         connect(box, &QCheckBox::toggled, this, readAgain);
     showBaseListReading();
 }
 
 void InputPages::showBaseListReading() {
-    const ListReading reading{options_.at(Check::Intersect)->isChecked(), kDefaultIntersectCount,
+    const ListReading reading{options_.at(Check::Intersect)->isChecked(), intersectCount(),
                               options_.at(Check::GroupToDirect)->isChecked()};
     const std::string text = baseList_->toPlainText().toStdString();
     baseList_->setNote(QString::fromStdString(readBackText(readNumberText(text, reading))));
@@ -209,6 +236,14 @@ void InputPages::setText(InputBox box, const QString& value) {
         line->second->setText(value);
     else if (const auto multi = multiLineBoxes_.find(box); multi != multiLineBoxes_.end())
         putPlainText(multi->second, fromCrLf(value));
+}
+
+int InputPages::intersectCount() const {
+    return intersectCount_->value();
+}
+
+void InputPages::setIntersectCount(int count) {
+    intersectCount_->setValue(count);
 }
 
 int InputPages::positionIndex() const {
@@ -250,6 +285,7 @@ std::vector<QWidget*> InputPages::inputsInReadingOrder() const {
     for (Check check : {Check::Intersect, Check::GroupToDirect})
         inputs.push_back(options_.at(check));
     inputs.push_back(multiLineBoxes_.at(InputBox::BaseList));
+    inputs.push_back(intersectCount_);
     inputs.push_back(lineBoxes_.at(InputBox::TargetCount));
     for (InputBox box : kExcludeSetBoxes)
         inputs.push_back(lineBoxes_.at(box));

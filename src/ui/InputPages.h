@@ -13,6 +13,7 @@ class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QSpinBox;
 class QTimer;
 
 namespace suoshui::ui {
@@ -50,6 +51,9 @@ class InputPages : public QStackedWidget {
     std::string text(InputBox box) const;
     void setText(InputBox box, const std::string& text);
     void setText(InputBox box, const QString& text);
+    // "取交集": the occurrences a number needs to stay, 2 to 99.
+    int intersectCount() const;
+    void setIntersectCount(int count);
     // The banker position: 0 "不定位", 1 "百  位", 2 "十  位", 3 "个  位".
     int positionIndex() const;
     void setPositionIndex(int index);
@@ -75,6 +79,7 @@ class InputPages : public QStackedWidget {
     void buildBaseListPage(QWidget* page);
     void buildCountPage(QWidget* page);
     void buildExclusionPage(QWidget* page);
+    void addIntersectCountBox(QWidget* page);
     void watchBaseList();
     void showBaseListReading();
 
@@ -83,6 +88,7 @@ class InputPages : public QStackedWidget {
     std::map<Check, QCheckBox*> options_;
     QComboBox* positionSelector_ = nullptr;
     QPushButton* importButton_ = nullptr;
+    QSpinBox* intersectCount_ = nullptr;
     NoteBox* baseList_ = nullptr;
     QTimer* readBackDelay_ = nullptr;
 };

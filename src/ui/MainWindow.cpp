@@ -385,6 +385,7 @@ void MainWindow::applyScheme(const Scheme& scheme) {
         if (settings.isChecked(check) != inputs_->checkBox(check)->isChecked())
             inputs_->checkBox(check)->click();
     }
+    inputs_->setIntersectCount(settings.intersectCount);
     for (Check check : {Check::IncludePairs, Check::IncludePairDigit, Check::IncludeSingleDigit}) {
         if (settings.isChecked(check))
             conditions_->includeBox(check)->click();

@@ -75,6 +75,7 @@ FilterSettings RunControls::readSettings() {
     settings.banker = inputs_.text(InputBox::Banker);
     settings.drag = inputs_.text(InputBox::Drag);
     settings.bankerPosition = inputs_.positionIndex();
+    settings.intersectCount = inputs_.intersectCount();
     settings.baseList = inputs_.text(InputBox::BaseList);
     for (std::size_t i = 0; i < settings.excludeSets.size(); ++i)
         settings.excludeSets[i] = inputs_.text(kExcludeSetBoxes[i]);

@@ -54,6 +54,20 @@ TEST_F(RunStatusTest, IntersectionThatKeepsNothingSaysSo) {
               "没有号码：大底里没有三位数的号码。候选 0 注 → 保留 0 注");
 }
 
+// Players read "交集" as "in every list": the status line states the rule the run applied.
+TEST_F(RunStatusTest, IntersectionSaysItsRule) {
+    settings.mode = GenerationMode::BaseList;
+    settings.setChecked(Check::Intersect);
+    settings.intersectCount = 3;
+    tally.candidates = 117;
+    tally.kept = 100;
+    tally.byGroup[0] = 17;
+    const std::string text = runStatusText(tally, settings);
+    EXPECT_TRUE(text.starts_with(
+        "取交集：保留大底中出现至少 3 次的号码 117 注。候选 117 注 → 保留 100 注；"))
+        << text;
+}
+
 TEST_F(RunStatusTest, NothingKeptSaysWhy) {
     settings.mode = GenerationMode::DigitSet;
     EXPECT_EQ(runStatusText(tally, settings),

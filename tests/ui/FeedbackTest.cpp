@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSizeGrip>
+#include <QSpinBox>
 #include <QTest>
 
 #include "WindowFixture.h"
@@ -103,6 +104,32 @@ TEST_F(FeedbackTest, BaseListReadBackShowsWhatWasRead) {
     captioned("取 交 集")->click();
     EXPECT_EQ(readBack(), QStringLiteral("读到 4 个号码，不同的 4 注；取交集：保留大底中出现至少 2 "
                                          "次的号码 0 注；2024123 拆成 202 412，末尾的 3 没用上"));
+}
+
+// Three stored results of which only 123 is in all three: at least 2 keeps what two share,
+// 3 keeps what every one holds; the count counts only while "取交集" is ticked.
+TEST_F(FeedbackTest, IntersectCountChoosesHowOftenANumberMustOccur) {
+    captioned("大底")->click();
+    setText("BaseListBox", "123 456 789\n123 456\n123");
+    auto* count = named<QSpinBox>("IntersectMinCount");
+    ASSERT_NE(count, nullptr);
+    EXPECT_FALSE(count->isEnabled());
+    captioned("取 交 集")->click();
+    EXPECT_TRUE(count->isEnabled());
+    EXPECT_EQ(count->value(), 2);
+    run();
+    EXPECT_EQ(window->session().results.size(), 2u);
+    count->setValue(3);
+    EXPECT_TRUE(readBack().contains(QStringLiteral("保留大底中出现至少 3 次的号码 1 注")));
+    run();
+    EXPECT_EQ(window->session().results.size(), 1u);
+    count->setValue(4);
+    run();
+    EXPECT_TRUE(status().contains(QStringLiteral("4 次"))) << status().toStdString();
+    captioned("取 交 集")->click();
+    EXPECT_FALSE(count->isEnabled());
+    run();
+    EXPECT_EQ(window->session().results.size(), 3u);
 }
 
 TEST_F(FeedbackTest, QtsOwnDialogsSpeakChinese) {
