@@ -229,8 +229,8 @@ std::string readBackText(const NumberTextReading& reading) {
     std::string text = "读到 " + std::to_string(reading.found) + " 个号码，不同的 " +
                        std::to_string(reading.distinct) + " 注";
     if (reading.options.intersect)
-        text += "；取交集：保留大底中出现至少 " + std::to_string(reading.options.intersectCount) +
-                " 次的号码 " + std::to_string(reading.kept) + " 注";
+        text += "；取交集（至少出现 " + std::to_string(reading.options.intersectCount) + " 次）" +
+                std::to_string(reading.kept) + " 注";
     if (reading.options.groupToDirect)
         text += "，转直后 " + std::to_string(reading.expanded) + " 注";
     // A run of digits is cut into numbers from its left; what is left over at its end is lost.

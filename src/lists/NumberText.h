@@ -51,7 +51,7 @@ struct NumberTextReading {
 NumberTextReading readNumberText(std::string_view text, const ListReading& options);
 
 // The reading in words: "读到 12 个号码，不同的 10 注；2024123 拆成 202 412，末尾的 3 没用上";
-// with the intersection "取交集：保留大底中出现至少 2 次的号码 3 注".
+// with the intersection "取交集（至少出现 2 次）3 注".
 std::string readBackText(const NumberTextReading& reading);
 
 // The numbers of a text read as the base list reads them, as a set: "123456" holds 123 and

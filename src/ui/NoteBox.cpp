@@ -26,6 +26,8 @@ QLabel* NoteBox::makeNoteLabel(const QString& noteName) {
     label->setStyleSheet(
         QStringLiteral("color: rgb(20, 60, 130); background: rgb(232, 242, 255);"));
     label->setContentsMargins(3, 0, 3, 0);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
@@ -58,27 +60,55 @@ bool NoteBox::viewportEvent(QEvent* event) {
     return QPlainTextEdit::viewportEvent(event);
 }
 
+// A note that does not fit on one line takes a second one; only what does not fit on two is
+// shortened, so the player reads the whole sentence, not its start.
+int NoteBox::noteLineCount(const NoteLine& line, int width) const {
+    const QFontMetrics metrics(line.label->font());
+    return metrics.horizontalAdvance(line.text) > width ? 2 : 1;
+}
+
+// One line keeps the box's text area as it always was; a second line needs the font's whole
+// spacing so that neither line is cut.
+int NoteBox::noteHeight(const NoteLine& line, int lineCount) const {
+    if (lineCount <= 1)
+        return lineCount * kNoteHeight;
+    return lineCount * QFontMetrics(line.label->font()).lineSpacing();
+}
+
+QString NoteBox::fittedText(const NoteLine& line, int width, int lineCount) const {
+    const QFontMetrics metrics(line.label->font());
+    if (lineCount == 1)
+        return metrics.elidedText(line.text, Qt::ElideRight, width);
+    // Breaking lines loses up to a character's width at the end of the first.
+    const int room = 2 * width - metrics.horizontalAdvance(QStringLiteral("中国"));
+    return metrics.elidedText(line.text, Qt::ElideRight, std::max(0, room));
+}
+
 // Under the text area, as wide as it, inside the frame: the first note always, the others while
 // they hold text.
 void NoteBox::placeNotes() {
-    int shown = 0;
-    for (std::size_t i = 0; i < lines_.size(); ++i)
-        shown += (i == 0 || !lines_[i].text.isEmpty()) ? 1 : 0;
-    if (viewportMargins().bottom() != shown * kNoteHeight)
-        setViewportMargins(0, 0, 0, shown * kNoteHeight);
-    const QRect text = viewport()->geometry();
-    const int width = std::max(0, text.width());
-    int top = text.bottom() + 1;
+    const int width = std::max(0, viewport()->geometry().width());
+    const int textWidth = std::max(0, width - 6);
+    int height = 0;
+    std::vector<int> lineCounts;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const bool visible = i == 0 || !lines_[i].text.isEmpty();
+        lineCounts.push_back(visible ? noteLineCount(lines_[i], textWidth) : 0);
+        height += noteHeight(lines_[i], lineCounts.back());
+    }
+    if (viewportMargins().bottom() != height)
+        setViewportMargins(0, 0, 0, height);
+    const QRect area = viewport()->geometry();
+    int top = area.bottom() + 1;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         QLabel* label = lines_[i].label;
-        const bool visible = i == 0 || !lines_[i].text.isEmpty();
-        label->setVisible(visible);
-        if (!visible)
+        label->setVisible(lineCounts[i] > 0);
+        if (lineCounts[i] == 0)
             continue;
-        label->setGeometry(text.left(), top, width, kNoteHeight);
-        const QFontMetrics metrics(label->font());
-        label->setText(metrics.elidedText(lines_[i].text, Qt::ElideRight, std::max(0, width - 6)));
-        top += kNoteHeight;
+        const int lineHeight = noteHeight(lines_[i], lineCounts[i]);
+        label->setGeometry(area.left(), top, width, lineHeight);
+        label->setText(fittedText(lines_[i], textWidth, lineCounts[i]));
+        top += lineHeight;
     }
 }
 

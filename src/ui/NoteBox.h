@@ -19,7 +19,8 @@ class NoteBox : public QPlainTextEdit {
     // A further note under the first, taking room only while it holds text. Gives its line.
     int addNoteLine(const QString& noteName);
 
-    // Shows the note, shortened with "…" when it does not fit; its hover hint holds it whole.
+    // Shows the note, on a second line when it does not fit on one and shortened with "…" only
+    // when it does not fit on two; its hover hint holds it whole.
     void setNote(const QString& note, int line = 0);
     QString note(int line = 0) const;
 
@@ -34,6 +35,9 @@ class NoteBox : public QPlainTextEdit {
     };
 
     QLabel* makeNoteLabel(const QString& noteName);
+    int noteLineCount(const NoteLine& line, int width) const;
+    int noteHeight(const NoteLine& line, int lineCount) const;
+    QString fittedText(const NoteLine& line, int width, int lineCount) const;
     void placeNotes();
 
     std::vector<NoteLine> lines_;

@@ -180,11 +180,11 @@ INSTANTIATE_TEST_SUITE_P(
         ReadBackCase{"Intersection",
                      "123 456 123",
                      {true, 2, false},
-                     "读到 3 个号码，不同的 2 注；取交集：保留大底中出现至少 2 次的号码 1 注"},
+                     "读到 3 个号码，不同的 2 注；取交集（至少出现 2 次）1 注"},
         ReadBackCase{"IntersectionOfThree",
                      "123 456 123 456 123",
                      {true, 3, false},
-                     "读到 5 个号码，不同的 2 注；取交集：保留大底中出现至少 3 次的号码 1 注"},
+                     "读到 5 个号码，不同的 2 注；取交集（至少出现 3 次）1 注"},
         ReadBackCase{
             "Expanded", "123 555", {false, 2, true}, "读到 2 个号码，不同的 2 注，转直后 7 注"},
         ReadBackCase{"ForumHeader",

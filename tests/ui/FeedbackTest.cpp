@@ -102,8 +102,13 @@ TEST_F(FeedbackTest, BaseListReadBackShowsWhatWasRead) {
     EXPECT_EQ(readBack(),
               QStringLiteral("读到 4 个号码，不同的 4 注；2024123 拆成 202 412，末尾的 3 没用上"));
     captioned("取 交 集")->click();
-    EXPECT_EQ(readBack(), QStringLiteral("读到 4 个号码，不同的 4 注；取交集：保留大底中出现至少 2 "
-                                         "次的号码 0 注；2024123 拆成 202 412，末尾的 3 没用上"));
+    EXPECT_EQ(readBack(), QStringLiteral("读到 4 个号码，不同的 4 注；取交集（至少出现 2 次）0 "
+                                         "注；2024123 拆成 202 412，末尾的 3 没用上"));
+    // The whole sentence is on the box, over two lines, not only in the hover hint.
+    auto* label = named<QLabel>("BaseListReadBack");
+    EXPECT_EQ(label->text(), label->toolTip());
+    EXPECT_GT(label->height(), label->fontMetrics().height() * 2 - 2);
+    EXPECT_TRUE(label->parentWidget()->rect().contains(label->geometry()));
 }
 
 // Three stored results of which only 123 is in all three: at least 2 keeps what two share,
@@ -120,7 +125,7 @@ TEST_F(FeedbackTest, IntersectCountChoosesHowOftenANumberMustOccur) {
     run();
     EXPECT_EQ(window->session().results.size(), 2u);
     count->setValue(3);
-    EXPECT_TRUE(readBack().contains(QStringLiteral("保留大底中出现至少 3 次的号码 1 注")));
+    EXPECT_TRUE(readBack().contains(QStringLiteral("取交集（至少出现 3 次）1 注")));
     run();
     EXPECT_EQ(window->session().results.size(), 1u);
     count->setValue(4);
