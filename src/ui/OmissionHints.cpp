@@ -11,7 +11,8 @@ void OmissionHints::show(const OmissionCounts& counts, const std::vector<ValueBo
         if (!omission)
             continue;
         const QString line = QString::fromStdString(omissionText(*omission, counts.recentDraws()));
-        hinted_.push_back({box, box->toolTip(), static_cast<int>(omission->current)});
+        hinted_.push_back(
+            {box, box->toolTip(), QString::fromStdString(currentOmissionText(*omission))});
         box->setToolTip(box->toolTip() + QStringLiteral("\n") + line);
     }
     showInBoxes(inBoxes_);
@@ -31,7 +32,7 @@ void OmissionHints::showInBoxes(bool shown) {
     inBoxes_ = shown;
     for (const Hinted& hinted : hinted_) {
         if (hinted.box)
-            hinted.box->setOmission(shown ? std::optional<int>(hinted.current) : std::nullopt);
+            hinted.box->setOmission(shown ? std::optional<QString>(hinted.current) : std::nullopt);
     }
 }
 

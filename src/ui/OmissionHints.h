@@ -23,7 +23,7 @@ class OmissionHints {
     struct Hinted {
         QPointer<ValueBox> box;
         QString ownHint;
-        int current;
+        QString current;  // "5", or "≥83" where the history is shorter than the stretch
     };
 
     std::vector<Hinted> hinted_;

@@ -42,7 +42,7 @@ void ValueBox::setLitColours(const LitColours& colours) {
     update();
 }
 
-void ValueBox::setOmission(std::optional<int> omission) {
+void ValueBox::setOmission(std::optional<QString> omission) {
     if (omission_ == omission)
         return;
     omission_ = omission;
@@ -87,23 +87,35 @@ void ValueBox::paintEvent(QPaintEvent*) {
 }
 
 // The omission goes small into the upper right corner. Where the centred caption leaves too
-// little room there, the caption moves to the left edge; it keeps its text either way.
+// little room there, the caption moves to the left edge; where even that leaves too little (the
+// narrow boxes of 和值 and 除三余), the caption is drawn smaller, so that the two never cover each
+// other. The caption keeps its text either way.
 void ValueBox::paintWithOmission(QPainter& painter, const QColor& captionColour) {
     constexpr int kInset = 2;
-    const QString omission = QString::number(*omission_);
-    const int captionWidth = fontMetrics().horizontalAdvance(text());
+    constexpr int kSmallestCaption = 8;
+    const QString& omission = *omission_;
     QFont small = font();
     small.setBold(false);
-    int omissionWidth = 0;
-    for (int pixels : {7, 6}) {
-        small.setPixelSize(pixels);
+    small.setPixelSize(7);
+    int omissionWidth = QFontMetrics(small).horizontalAdvance(omission);
+    const auto fits = [&](int captionWidth) {
+        return captionWidth + omissionWidth + 2 * kInset + 1 <= width();
+    };
+    QFont caption = font();
+    int captionWidth = fontMetrics().horizontalAdvance(text());
+    if (!fits(captionWidth)) {
+        small.setPixelSize(6);
         omissionWidth = QFontMetrics(small).horizontalAdvance(omission);
-        if (captionWidth + omissionWidth + 2 * kInset + 1 <= width())
-            break;
+    }
+    for (int pixels = QFontInfo(caption).pixelSize() - 1;
+         !fits(captionWidth) && pixels >= kSmallestCaption; --pixels) {
+        caption.setPixelSize(pixels);
+        captionWidth = QFontMetrics(caption).horizontalAdvance(text());
     }
     const bool centred = (width() - captionWidth) / 2 >= omissionWidth + kInset;
     const Qt::Alignment alignment =
         centred ? Qt::Alignment(Qt::AlignCenter) : Qt::AlignLeft | Qt::AlignVCenter;
+    painter.setFont(caption);
     painter.drawText(QRectF(centred ? rect() : rect().adjusted(kInset, 0, 0, 0)), text(),
                      QTextOption(alignment));
     painter.setFont(small);

@@ -39,8 +39,8 @@ class ValueBox : public QAbstractButton {
 
     // The draws since the box's value last came, written small in a corner while set; the
     // caption stays as it is.
-    void setOmission(std::optional<int> omission);
-    std::optional<int> omission() const { return omission_; }
+    void setOmission(std::optional<QString> omission);
+    std::optional<QString> omission() const { return omission_; }
 
     QSize sizeHint() const override;
 
@@ -53,7 +53,7 @@ class ValueBox : public QAbstractButton {
     int tag_;
     std::string caption_;
     LitColours lit_;
-    std::optional<int> omission_;
+    std::optional<QString> omission_;
 };
 
 // The "全选" toggle of a row: a value box whose click applies its state to the row.
