@@ -90,7 +90,7 @@ void ConditionPanel::buildFrames() {
 
     scrollBar_ = new QScrollBar(Qt::Vertical, this);
     scrollBar_->setObjectName(QStringLiteral("ConditionScrollBar"));
-    scrollBar_->setAccessibleName(QStringLiteral("多功能条1"));
+    scrollBar_->setAccessibleName(QStringLiteral("条件滚动条"));
     scrollBar_->setRange(0, 0);
     scrollBar_->setSingleStep(20);
     scrollBar_->setPageStep(200);

@@ -144,7 +144,6 @@ class RowBuilder {
             const QString caption = qtText(row.captionOf(tag));
             auto* box = new ValueBox(tag, caption, frame);
             box->setObjectName(qtText(row.name) + QStringLiteral(":") + QString::number(tag));
-            box->setAccessibleName(caption);
             boxes.push_back(box);
             built_.boxes.add(box);
         }
@@ -169,6 +168,9 @@ class RowBuilder {
             const QString heading = headingOf(layout, box);
             box->setToolTip(heading.isEmpty() ? box->text()
                                               : heading + QStringLiteral("：") + box->text());
+            // A screen reader says the row with the caption, "百位 6", as a player reads it.
+            box->setAccessibleName(heading.isEmpty() ? box->text()
+                                                     : heading + QStringLiteral(" ") + box->text());
         }
     }
 

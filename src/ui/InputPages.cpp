@@ -55,11 +55,25 @@ QPlainTextEdit* addMultiLineBox(QWidget* page, const char* name, const QRect& ge
     return box;
 }
 
+// What a screen reader says for each box: the caption the player reads beside it.
+constexpr std::pair<InputBox, const char*> kSpokenNames[] = {
+    {InputBox::DigitSequence, "不定位的数字序列"},
+    {InputBox::Banker, "胆码"},
+    {InputBox::Drag, "拖码"},
+    {InputBox::BaseList, "大底"},
+    {InputBox::TargetCount, "选择注数"},
+    {InputBox::ExcludeSet1, "复式排除 1"},
+    {InputBox::ExcludeSet2, "复式排除 2"},
+    {InputBox::ExcludeSet3, "复式排除 3"},
+    {InputBox::ExcludeSet4, "复式排除 4"},
+    {InputBox::ExcludeSingles, "单式排除"},
+};
+
 }  // namespace
 
 InputPages::InputPages(QWidget* parent) : QStackedWidget(parent) {
     setObjectName(QStringLiteral("InputPages"));
-    setAccessibleName(QStringLiteral("选择夹"));
+    setAccessibleName(QStringLiteral("输入页"));
     setGeometry(14, 128, 474, kPageHeight);
     setAutoFillBackground(true);
     // In the order of InputPage.
@@ -72,6 +86,7 @@ InputPages::InputPages(QWidget* parent) : QStackedWidget(parent) {
     }
     setCurrentIndex(0);
     hide();
+    nameForScreenReaders();
     for (const auto& [box, edit] : lineBoxes_)
         connect(edit, &QLineEdit::textChanged, this, &InputPages::changed);
     for (const auto& [box, edit] : multiLineBoxes_) {
@@ -85,6 +100,16 @@ InputPages::InputPages(QWidget* parent) : QStackedWidget(parent) {
     connect(positionSelector_, &QComboBox::currentIndexChanged, this, &InputPages::changed);
     connect(importButton_, &QPushButton::clicked, this, &InputPages::importClicked);
     watchBaseList();
+}
+
+void InputPages::nameForScreenReaders() {
+    for (const auto& [box, name] : kSpokenNames) {
+        if (const auto line = lineBoxes_.find(box); line != lineBoxes_.end())
+            line->second->setAccessibleName(QString::fromUtf8(name));
+        else
+            multiLineBoxes_.at(box)->setAccessibleName(QString::fromUtf8(name));
+    }
+    positionSelector_->setAccessibleName(QStringLiteral("胆码位置"));
 }
 
 void InputPages::buildDigitSequencePage(QWidget* page) {

@@ -80,6 +80,7 @@ class InputPages : public QStackedWidget {
     void buildCountPage(QWidget* page);
     void buildExclusionPage(QWidget* page);
     void addIntersectCountBox(QWidget* page);
+    void nameForScreenReaders();
     void watchBaseList();
     void showBaseListReading();
 

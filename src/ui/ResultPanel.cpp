@@ -38,7 +38,7 @@ ResultPanel::ResultPanel(QWidget* parent) : QWidget(parent) {
     buildGroupingBox();
     resultBox_ = new NoteBox(QStringLiteral("StatusLine"), this);
     resultBox_->setObjectName(QStringLiteral("ResultBox"));
-    resultBox_->setAccessibleName(QStringLiteral("编辑框1"));
+    resultBox_->setAccessibleName(QStringLiteral("选号结果"));
     hitLine_ = resultBox_->addNoteLine(QStringLiteral("HitLine"));
     resultBox_->setFont(songTi(14));
     // The box follows the window's width down to a few pixels. A bar that came and went with

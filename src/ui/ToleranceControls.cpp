@@ -47,8 +47,10 @@ ToleranceControls::ToleranceControls(QWidget* parent) : QWidget(parent) {
     layout->addWidget(option_);
     addWord(this, layout, "失败");
     fewest_ = addEnd(this, layout, "ToleranceMin");
+    fewest_->setAccessibleName(QStringLiteral("容错：最少失败组数"));
     addWord(this, layout, "至");
     most_ = addEnd(this, layout, "ToleranceMax");
+    most_->setAccessibleName(QStringLiteral("容错：最多失败组数"));
     addWord(this, layout, "组");
     layout->addStretch();
     // The range stays a range: each end pushes the other along.

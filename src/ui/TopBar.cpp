@@ -90,16 +90,22 @@ QToolButton* TopBar::addFeatureButton(const QString& objectName, const QString& 
 }
 
 void TopBar::buildToolbar() {
-    const std::pair<const char*, const char*> tools[] = {
-        {"选号结果", ":/pictures/run.gif"},   {"保存", ":/pictures/save.gif"},
-        {"暂存结果", ":/pictures/store.gif"}, {"重置", ":/pictures/reset.gif"},
-        {"退出1", ":/pictures/exit.gif"},
+    struct ToolPicture {
+        const char* name;
+        const char* spoken;  // what a screen reader says: the caption under the picture
+        const char* picture;
+    };
+    const ToolPicture tools[] = {
+        {"选号结果", "选号", ":/pictures/run.gif"},   {"保存", "保存", ":/pictures/save.gif"},
+        {"暂存结果", "暂存", ":/pictures/store.gif"}, {"重置", "重置", ":/pictures/reset.gif"},
+        {"退出1", "退出", ":/pictures/exit.gif"},
     };
     const int lefts[] = {22, 89, 148, 219, 290};
     for (int index = 0; index < 5; ++index) {
         QToolButton* button =
-            makeImageButton(this, QString::fromUtf8(tools[index].first),
-                            QString::fromUtf8(tools[index].second), {lefts[index], 7, 46, 46});
+            makeImageButton(this, QString::fromUtf8(tools[index].name),
+                            QString::fromUtf8(tools[index].picture), {lefts[index], 7, 46, 46});
+        button->setAccessibleName(QString::fromUtf8(tools[index].spoken));
         connect(button, &QToolButton::clicked, this,
                 [this, index] { emit toolClicked(static_cast<Tool>(index)); });
         tools_.push_back(button);

@@ -1,5 +1,7 @@
 // What the window has done once it is created, the names a test tool or a screen reader finds
 // on each value box, and how a failing handler reaches the player.
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -10,6 +12,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTimer>
 #include <stdexcept>
@@ -66,8 +70,47 @@ TEST_F(WindowTest, ValueBoxesAreNamedAfterTheirRowAndCaption) {
         const QString caption = qtText(def.caption);
         EXPECT_EQ(box->objectName(),
                   QString(qtText(def.row->name) + u':' + QString::number(def.tag)));
-        EXPECT_EQ(box->accessibleName(), caption);
+        // The hover hint's words: "百位：6" is read "百位 6".
+        EXPECT_EQ(box->accessibleName(),
+                  QString(box->toolTip()).replace(QStringLiteral("："), QStringLiteral(" ")));
         EXPECT_TRUE(box->toolTip().endsWith(caption)) << box->toolTip().toStdString();
+    }
+}
+
+// A screen reader says what a control is for, in Chinese: never a legacy window-definition name
+// ("编辑框1", "退出1"), an English object name or nothing.
+TEST_F(WindowTest, EveryControlHasAChineseAccessibleName) {
+    const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
+    const QRegularExpression endsInDigit(QStringLiteral("\\d$"));
+    const QRegularExpression legacyName(QStringLiteral("^\\p{Han}+\\d+$"));
+    std::vector<QWidget*> controls;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
+            qobject_cast<QPlainTextEdit*>(widget) || qobject_cast<QComboBox*>(widget) ||
+            qobject_cast<QAbstractSpinBox*>(widget) || qobject_cast<QScrollBar*>(widget))
+            controls.push_back(widget);
+    }
+    ASSERT_GT(controls.size(), 300u);
+    for (QWidget* control : controls) {
+        // Qt's own parts of a composite control (a spin box's line edit) speak for their owner,
+        // and Qt's file dialog names its own controls.
+        if (qobject_cast<QAbstractSpinBox*>(control->parentWidget()) ||
+            control->window() != window.get() ||
+            qobject_cast<QComboBox*>(control->parentWidget()) ||
+            qobject_cast<QAbstractScrollArea*>(control->parentWidget()->parentWidget()))
+            continue;
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(face, nullptr);
+        const QString name = face->text(QAccessible::Name);
+        const std::string what = control->objectName().toStdString() + " (" +
+                                 control->metaObject()->className() + ") is called " +
+                                 name.toStdString();
+        EXPECT_FALSE(name.trimmed().isEmpty()) << what;
+        EXPECT_FALSE(latin.match(name).hasMatch()) << what;
+        EXPECT_FALSE(legacyName.match(name).hasMatch()) << what;
+        if (endsInDigit.match(control->objectName()).hasMatch()) {
+            EXPECT_NE(name, control->objectName()) << what;
+        }
     }
 }
 
