@@ -25,6 +25,9 @@ class KeptHistory : public QObject {
     KeptHistory(DataFolder folder, const QString& connectionName, QObject* parent = nullptr);
     ~KeptHistory() override;
 
+    // Where the draws and the choices around them are kept.
+    const DataFolder& folder() const { return folder_; }
+
     Lottery lottery() const { return lottery_; }
     // Remembered in the data folder's settings for the next start.
     void setLottery(Lottery lottery);

@@ -59,6 +59,11 @@ BacktestPanel::BacktestPanel(const HistoryLinks& links, QWidget* parent)
     detail_ = wrappingLabel("BacktestDetail", this);
     layout->addWidget(detail_);
     connect(button_, &QPushButton::clicked, this, &BacktestPanel::runBacktest);
+    // A summary under a range it was not made for would mislead: a new range backtests again.
+    connect(drawCount_, &QComboBox::currentIndexChanged, this, [this] {
+        if (result_)
+            runBacktest();
+    });
     forget();
 }
 

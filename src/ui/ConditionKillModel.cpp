@@ -5,17 +5,10 @@
 namespace suoshui::ui {
 
 void ConditionKillModel::showBacktest(const BacktestResult* result) {
-    beginResetModel();
-    backtest_ = result;
-    endResetModel();
-}
-
-int ConditionKillModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || !backtest_ ? 0 : static_cast<int>(backtest_->kills.size());
-}
-
-int ConditionKillModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kColumnCount;
+    replaceContents([this, result] {
+        kills_ = result ? result->kills : std::vector<ConditionKill>();
+        drawCount_ = result ? result->drawCount : 0;
+    });
 }
 
 QVariant ConditionKillModel::data(const QModelIndex& index, int role) const {
@@ -26,7 +19,7 @@ QVariant ConditionKillModel::data(const QModelIndex& index, int role) const {
             index.column() == kName ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter));
     if (role != Qt::DisplayRole)
         return {};
-    const ConditionKill& kill = backtest_->kills[static_cast<std::size_t>(index.row())];
+    const ConditionKill& kill = kills_[static_cast<std::size_t>(index.row())];
     switch (index.column()) {
         case kName:
             return QString::fromStdString(kill.name);
@@ -34,9 +27,8 @@ QVariant ConditionKillModel::data(const QModelIndex& index, int role) const {
             return QVariant::fromValue(static_cast<qulonglong>(kill.draws));
         case kShare: {
             const double share =
-                backtest_->drawCount == 0
-                    ? 0.0
-                    : static_cast<double>(kill.draws) / static_cast<double>(backtest_->drawCount);
+                drawCount_ == 0 ? 0.0
+                                : static_cast<double>(kill.draws) / static_cast<double>(drawCount_);
             return QString::fromStdString(percentText(share));
         }
         default:

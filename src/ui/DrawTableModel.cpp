@@ -9,31 +9,23 @@
 
 namespace suoshui::ui {
 
-void DrawTableModel::showHistory(const DrawHistory* history) {
-    beginResetModel();
-    history_ = history;
-    backtest_ = nullptr;
-    endResetModel();
+void DrawTableModel::showHistory(DrawHistory history) {
+    replaceContents([this, &history] {
+        history_ = std::move(history);
+        fates_.clear();
+    });
 }
 
 void DrawTableModel::showBacktest(const BacktestResult* result) {
-    backtest_ = result;
+    fates_ = result ? result->fates : std::vector<NumberFate>();
     if (rowCount() > 0)
         emit dataChanged(index(0, kBacktest), index(rowCount() - 1, kBacktest));
 }
 
-int DrawTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || !history_ ? 0 : static_cast<int>(history_->size());
-}
-
-int DrawTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kColumnCount;
-}
-
 const NumberFate* DrawTableModel::fateOfRow(int row) const {
-    if (!backtest_ || row < 0 || static_cast<std::size_t>(row) >= backtest_->fates.size())
+    if (row < 0 || static_cast<std::size_t>(row) >= fates_.size())
         return nullptr;
-    return &backtest_->fates[static_cast<std::size_t>(row)];
+    return &fates_[static_cast<std::size_t>(row)];
 }
 
 QString DrawTableModel::text(const Draw& draw, int column, int row) const {
@@ -61,9 +53,9 @@ QString DrawTableModel::text(const Draw& draw, int column, int row) const {
 }
 
 QVariant DrawTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || !history_ || index.row() >= rowCount())
+    if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const Draw& draw = (*history_)[static_cast<std::size_t>(index.row())];
+    const Draw& draw = history_[static_cast<std::size_t>(index.row())];
     switch (role) {
         case Qt::DisplayRole:
             return text(draw, index.column(), index.row());

@@ -1,22 +1,28 @@
 #include "ui/HistoryWindow.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
+#include "history/DrawMerge.h"
 #include "history/HistoryLoadText.h"
-#include "history/HistoryParser.h"
-#include "history/Omission.h"
+#include "store/KeptHistory.h"
 #include "ui/BacktestPanel.h"
 #include "ui/DrawTableModel.h"
 #include "ui/HitCheckPanel.h"
+#include "ui/QtText.h"
 #include "ui/TextFiles.h"
 #include "ui/WindowFonts.h"
 
@@ -37,10 +43,23 @@ QGroupBox* group(const QString& title, QWidget* content, QWidget* parent) {
     return box;
 }
 
+const QString kPasteOrderChoice = QStringLiteral("history/paste_newest_on_top");
+
+QString nameOf(Lottery lottery) {
+    return qtText(lotteryName(lottery));
+}
+
+// A list of bare numbers has no issue or date to tell its direction: the player says it.
+bool linesCarryNoOrder(const ParsedHistory& parsed) {
+    return parsed.order == DrawOrder::ByLines &&
+           std::all_of(parsed.draws.begin(), parsed.draws.end(),
+                       [](const Draw& draw) { return draw.issue.empty() && draw.date.empty(); });
+}
+
 }  // namespace
 
-HistoryWindow::HistoryWindow(HistoryLinks links, QWidget* parent)
-    : QWidget(parent, Qt::Window), links_(std::move(links)) {
+HistoryWindow::HistoryWindow(HistoryLinks links, store::KeptHistory& kept, QWidget* parent)
+    : QWidget(parent, Qt::Tool), links_(std::move(links)), kept_(kept) {
     setObjectName(QStringLiteral("HistoryWindow"));
     setWindowTitle(QStringLiteral("开奖历史"));
     setFont(heiTi(13));
@@ -53,13 +72,20 @@ HistoryWindow::HistoryWindow(HistoryLinks links, QWidget* parent)
     columns->addLayout(left, 5);
     columns->addWidget(buildSidePanel(), 4);
     setLayout(columns);
-    setHistory({});
-    showStatus(QStringLiteral("导入往期开奖号码的文件，或把号码粘贴到右边：福彩3D、排列3 都可以"),
-               false);
+    connect(hitCheck_, &HitCheckPanel::hitLineChanged, this, &HistoryWindow::hitLineChanged);
+    connect(&kept_, &store::KeptHistory::changed, this, [this](Lottery lottery) {
+        if (lottery == kept_.lottery())
+            showKeptDraws();
+    });
+    connect(&kept_, &store::KeptHistory::lotteryChanged, this, &HistoryWindow::showKeptDraws);
+    showKeptDraws();
 }
 
-HistoryWindow::~HistoryWindow() {
-    omissionHints_.clear();
+// Another copy of the program may have changed the kept draws since this window last showed.
+void HistoryWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (isVisible())
+        kept_.reload();
 }
 
 QWidget* HistoryWindow::buildLoadRow() {
@@ -67,8 +93,15 @@ QWidget* HistoryWindow::buildLoadRow() {
     auto* layout = new QVBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* buttons = new QHBoxLayout;
+    lottery_ = new QComboBox(row);
+    lottery_->setObjectName(QStringLiteral("HistoryLottery"));
+    lottery_->setAccessibleName(QStringLiteral("彩种"));
+    for (Lottery lottery : kLotteries)
+        lottery_->addItem(nameOf(lottery), static_cast<int>(lottery));
+    lottery_->setCurrentIndex(lottery_->findData(static_cast<int>(kept_.lottery())));
     QPushButton* import = makeButton("HistoryImportButton", QStringLiteral("导入文件…"), row);
     QPushButton* clear = makeButton("HistoryClearButton", QStringLiteral("清空"), row);
+    buttons->addWidget(lottery_);
     buttons->addWidget(import);
     buttons->addWidget(clear);
     buttons->addStretch();
@@ -80,6 +113,8 @@ QWidget* HistoryWindow::buildLoadRow() {
     layout->addWidget(status_);
     connect(import, &QPushButton::clicked, this, &HistoryWindow::importFile);
     connect(clear, &QPushButton::clicked, this, &HistoryWindow::clearHistory);
+    connect(lottery_, &QComboBox::currentIndexChanged, this,
+            [this] { kept_.setLottery(static_cast<Lottery>(lottery_->currentData().toInt())); });
     return row;
 }
 
@@ -111,8 +146,24 @@ QWidget* HistoryWindow::buildPasteArea() {
         "每行一期，例如：\n2026232 658\n第2026232期 开奖号码：6 5 8\n或带表头的 CSV"));
     paste_->setMaximumHeight(90);
     layout->addWidget(paste_);
+    auto* row = new QHBoxLayout;
     QPushButton* apply = makeButton("HistoryPasteApply", QStringLiteral("读入粘贴的号码"), area);
-    layout->addWidget(apply, 0, Qt::AlignLeft);
+    row->addWidget(apply);
+    row->addStretch();
+    row->addWidget(new QLabel(QStringLiteral("没有期号时："), area));
+    pasteOrder_ = new QComboBox(area);
+    pasteOrder_->setObjectName(QStringLiteral("HistoryPasteOrder"));
+    pasteOrder_->setAccessibleName(QStringLiteral("没有期号时号码的顺序"));
+    pasteOrder_->addItems({QStringLiteral("最新在下"), QStringLiteral("最新在上")});
+    pasteOrder_->setToolTip(QStringLiteral(
+        "只有号码、没有期号和日期的几行，哪一行是最新的一期：网站上常常最新的在最上面"));
+    pasteOrder_->setCurrentIndex(
+        kept_.folder().rememberedChoices()->value(kPasteOrderChoice).toBool() ? 1 : 0);
+    row->addWidget(pasteOrder_);
+    layout->addLayout(row);
+    connect(pasteOrder_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        kept_.folder().rememberedChoices()->setValue(kPasteOrderChoice, index == 1);
+    });
     connect(apply, &QPushButton::clicked, this, &HistoryWindow::applyPaste);
     return area;
 }
@@ -131,8 +182,7 @@ QWidget* HistoryWindow::buildSidePanel() {
     showOmission_->setToolTip(
         QStringLiteral("在主窗口每个条件按钮的角上写出当前遗漏的期数；鼠标停在按钮上可看遗漏详情"));
     layout->addWidget(showOmission_);
-    connect(showOmission_, &QCheckBox::toggled, this,
-            [this](bool shown) { omissionHints_.showInBoxes(shown); });
+    connect(showOmission_, &QCheckBox::toggled, this, &HistoryWindow::omissionShownChanged);
     connect(backtest_, &BacktestPanel::backtestChanged, draws_, &DrawTableModel::showBacktest);
     connect(table_, &QTableView::clicked, this,
             [this](const QModelIndex& index) { backtest_->explainDraw(index.row()); });
@@ -163,30 +213,123 @@ void HistoryWindow::applyPaste() {
 
 void HistoryWindow::load(const std::string& text, const QString& source) {
     ParsedHistory parsed = parseHistory(text);
-    const QString told =
-        source + QStringLiteral("：") + QString::fromStdString(historyLoadText(parsed));
+    QString told = source + QStringLiteral("：") + qtText(historyLoadText(parsed));
     if (parsed.draws.empty()) {
         showStatus(told + QStringLiteral("。原有的开奖历史保持不变。"), true);
         return;
     }
-    setHistory(std::move(parsed.draws));
-    showStatus(told, false);
+    if (linesCarryNoOrder(parsed) && pasteOrder_->currentIndex() == 1) {
+        std::reverse(parsed.draws.begin(), parsed.draws.end());
+        told += QStringLiteral("（按最新在上）");
+    }
+    if (lacksIssueNumbers(parsed.draws))
+        replaceWithBareNumbers(parsed.draws, told);
+    else
+        addDraws(parsed, text, told);
+    raise();
+    activateWindow();
 }
 
-void HistoryWindow::setHistory(DrawHistory history) {
-    history_ = std::move(history);
-    draws_->showHistory(&history_);
+void HistoryWindow::addDraws(const ParsedHistory& parsed, const std::string& text,
+                             const QString& told) {
+    const Lottery chosen = kept_.lottery();
+    const std::optional<Lottery> seems = lotteryOfDraws(parsed.draws);
+    if (seems && *seems != chosen &&
+        !asks(
+            QStringLiteral(
+                "这些期号像是%1的（%1的期号是 %2 位数），现在选的是%3。\n仍然加入%3的开奖历史吗？")
+                .arg(nameOf(*seems), QString::number(*seems == Lottery::Fucai3D ? 7 : 5),
+                     nameOf(chosen)),
+            true)) {
+        showStatus(told + QStringLiteral("。没有加入：期号像是") + nameOf(*seems) +
+                       QStringLiteral("的，请先选好彩种"),
+                   true);
+        return;
+    }
+    store::KeptHistory::Addition addition = kept_.add(chosen, parsed.draws);
+    if (!addition.failure.isEmpty()) {
+        showStatus(told + QStringLiteral("。没有加入：") + addition.failure, true);
+        return;
+    }
+    for (DrawConflict& conflict : addition.merge.conflicts)
+        conflict.line = lineOfIssue(text, conflict.read.issue);
+    showStatus(told + QStringLiteral("。") + nameOf(chosen) + QStringLiteral("：") +
+                   qtText(mergeText(addition.merge)),
+               !addition.merge.conflicts.empty());
+}
+
+// Bare numbers cannot be matched with kept draws: they replace them only when the player says so.
+void HistoryWindow::replaceWithBareNumbers(const DrawHistory& draws, const QString& told) {
+    const Lottery chosen = kept_.lottery();
+    const std::size_t keptCount = kept_.draws(chosen).size();
+    if (keptCount > 0 &&
+        !asks(QStringLiteral("这些号码没有期号，无法和已存的%1开奖历史（%2 期）对上。\n"
+                             "用这 %3 期替换已存的 %2 期吗？")
+                  .arg(nameOf(chosen), QString::number(keptCount), QString::number(draws.size())),
+              false)) {
+        showStatus(told + QStringLiteral("。号码没有期号，已存的 %1 期保持不变").arg(keptCount),
+                   false);
+        return;
+    }
+    const QString failure = kept_.replace(chosen, draws);
+    if (!failure.isEmpty()) {
+        showStatus(told + QStringLiteral("。没有存入：") + failure, true);
+        return;
+    }
+    showStatus(told + QStringLiteral("。号码没有期号：%1的开奖历史现在是这 %2 期")
+                          .arg(nameOf(chosen), QString::number(draws.size())),
+               false);
+}
+
+bool HistoryWindow::asks(const QString& question, bool yesByDefault) {
+    QMessageBox box(QMessageBox::Question, windowTitle(), question,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setObjectName(QStringLiteral("HistoryQuestion"));
+    box.setDefaultButton(yesByDefault ? QMessageBox::Yes : QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void HistoryWindow::showKeptDraws() {
+    const Lottery chosen = kept_.lottery();
+    if (lottery_->currentData().toInt() != static_cast<int>(chosen))
+        lottery_->setCurrentIndex(lottery_->findData(static_cast<int>(chosen)));
+    history_ = kept_.draws(chosen);
+    draws_->showHistory(history_);
     backtest_->setHistory(&history_);
     hitCheck_->setHistory(&history_);
     if (history_.empty())
-        omissionHints_.clear();
+        showStatus(QStringLiteral("%1还没有开奖历史：导入往期开奖号码的文件，或把号码粘贴到右边")
+                       .arg(nameOf(chosen)),
+                   false);
     else
-        omissionHints_.show(OmissionCounts(history_), links_.valueBoxes());
+        showStatus(
+            QStringLiteral("%1：已存 %2 期，最新 %3")
+                .arg(nameOf(chosen), QString::number(history_.size()),
+                     qtText(history_.front().issue.empty() ? numberText(history_.front().number)
+                                                           : history_.front().issue)),
+            false);
+    // Without a kept file the draws last only as long as the window: the player must know.
+    const QString problem = kept_.problem();
+    if (!problem.isEmpty())
+        showStatus(problem, true);
 }
 
 void HistoryWindow::clearHistory() {
-    setHistory({});
-    showStatus(QStringLiteral("开奖历史已清空"), false);
+    const Lottery chosen = kept_.lottery();
+    const std::size_t count = kept_.draws(chosen).size();
+    if (count == 0) {
+        showStatus(nameOf(chosen) + QStringLiteral("没有开奖历史可清空"), false);
+        return;
+    }
+    if (!asks(QStringLiteral("清空%1的开奖历史吗？将删去已存的 %2 期，不能撤销。")
+                  .arg(nameOf(chosen), QString::number(count)),
+              false))
+        return;
+    const QString failure = kept_.clear(chosen);
+    showStatus(failure.isEmpty() ? QStringLiteral("%1的开奖历史已清空（删去 %2 期）")
+                                       .arg(nameOf(chosen), QString::number(count))
+                                 : QStringLiteral("没有清空：") + failure,
+               !failure.isEmpty());
 }
 
 void HistoryWindow::resultsChanged() {

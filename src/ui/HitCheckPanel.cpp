@@ -68,14 +68,14 @@ void HitCheckPanel::refresh() {
         whyNone = QStringLiteral("正在选号：选号结束后再核对");
     if (!whyNone.isEmpty()) {
         text_->setText(whyNone);
-        links_.showHitLine({});
+        emit hitLineChanged({});
         return;
     }
     const HitCheck hit =
         checkHit(session.results, session.lastRunSettings->numberType, checked->number);
     const QString verdict = checked->name + QStringLiteral("：") + qtText(hitCheckText(hit));
     text_->setText(verdict);
-    links_.showHitLine(QStringLiteral("中奖核对 ") + verdict);
+    emit hitLineChanged(QStringLiteral("中奖核对 ") + verdict);
 }
 
 }  // namespace suoshui::ui

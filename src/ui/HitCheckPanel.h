@@ -18,10 +18,14 @@ class HitCheckPanel : public QWidget {
   public:
     HitCheckPanel(const HistoryLinks& links, QWidget* parent);
 
-    // Kept by reference.
+    // Kept by reference: the history window's own copy.
     void setHistory(const DrawHistory* history);
     // Checks again: the history, the typed number or the results changed.
     void refresh();
+
+  signals:
+    // The line beside the main window's result box; empty when there is nothing to say.
+    void hitLineChanged(const QString& line);
 
   private:
     // The number checked and how it is named: "2026232 期 658" or the typed "658".

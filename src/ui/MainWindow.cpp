@@ -8,14 +8,17 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSizeGrip>
+#include <QTimer>
 #include <QToolButton>
 
 #include "features/ConditionCheck.h"
+#include "history/Omission.h"
 #include "lists/ConditionSummary.h"
 #include "lists/NumberText.h"
 #include "lists/ReportReading.h"
 #include "lists/StoredResult.h"
 #include "run/FilterRun.h"
+#include "store/KeptHistory.h"
 #include "ui/ConditionPanel.h"
 #include "ui/FileActions.h"
 #include "ui/HandlerGuard.h"
@@ -44,6 +47,12 @@ constexpr int kEdgeWidth = 11;
 constexpr int kResultLeft = 515;
 constexpr int kResultTop = 165;
 constexpr int kResultBottomMargin = 5;
+
+// Each window has a database connection of its own, closed with it.
+QString historyConnectionName() {
+    static int windows = 0;
+    return QStringLiteral("kept-history-%1").arg(++windows);
+}
 
 QLabel* makeEdge(QWidget* window, const char* name) {
     auto* edge = new QLabel(window);
@@ -79,6 +88,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHin
     tolerance_->setGeometry(topBar_->featureLine()->rect());
     runControls_ =
         new RunControls(*conditions_, *options_, *inputs_, *results_, *tolerance_, *this);
+    keepHistory();
     addFeatureButtons();
     fitToScreen();
     layoutMainWindow();
@@ -97,6 +107,30 @@ void MainWindow::addFeatureButtons() {
     addSchemeButtons();
 }
 
+// The kept draws are read once the window is up, so that a start does not wait for them; the
+// value boxes' omission hints follow the chosen lottery's draws from then on.
+void MainWindow::keepHistory() {
+    kept_ = new store::KeptHistory(store::DataFolder::lookUp(), historyConnectionName(), this);
+    connect(kept_, &store::KeptHistory::changed, this, [this](Lottery lottery) {
+        if (lottery == kept_->lottery())
+            showOmissionHints();
+    });
+    connect(kept_, &store::KeptHistory::lotteryChanged, this, &MainWindow::showOmissionHints);
+    QTimer::singleShot(0, this, &MainWindow::showOmissionHints);
+}
+
+void MainWindow::showOmissionHints() {
+    const DrawHistory& draws = kept_->draws();
+    if (draws.empty())
+        omissionHints_.clear();
+    else
+        omissionHints_.show(OmissionCounts(draws), taggedButtons());
+}
+
+store::KeptHistory& MainWindow::keptHistory() {
+    return *kept_;
+}
+
 HistoryWindow* MainWindow::openHistoryWindow() {
     if (!history_) {
         HistoryLinks links;
@@ -106,9 +140,11 @@ HistoryWindow* MainWindow::openHistoryWindow() {
             return session_.runInProgress ? QString()
                                           : files_->chooseTextFile(FileUse::ImportHistory);
         };
-        links.valueBoxes = [this] { return taggedButtons(); };
-        links.showHitLine = [this](const QString& line) { results_->showHitLine(line); };
-        history_ = new HistoryWindow(std::move(links), this);
+        history_ = new HistoryWindow(std::move(links), *kept_, this);
+        connect(history_, &HistoryWindow::hitLineChanged, results_, &ResultPanel::showHitLine);
+        connect(history_, &HistoryWindow::omissionShownChanged, this,
+                [this](bool shown) { omissionHints_.showInBoxes(shown); });
+        history_->resultsChanged();
         connect(runControls_, &RunControls::settingsChanged, history_,
                 &HistoryWindow::settingsChanged);
     }

@@ -7,11 +7,16 @@
 #include "features/FilterSettings.h"
 #include "lists/Scheme.h"
 #include "run/Session.h"
+#include "ui/OmissionHints.h"
 #include "ui/TopBar.h"
 
 class QFileDialog;
 class QLabel;
 class QSizeGrip;
+
+namespace suoshui::store {
+class KeptHistory;
+}
 
 namespace suoshui::ui {
 
@@ -51,6 +56,8 @@ class MainWindow : public QWidget {
     void setEventPassInterval(int milliseconds);
     // "开奖历史": made when first opened, then shown again as the player left it.
     HistoryWindow* openHistoryWindow();
+    // The draws the program keeps, one history per lottery, and the chosen lottery.
+    store::KeptHistory& keptHistory();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -75,6 +82,8 @@ class MainWindow : public QWidget {
     void applyScheme(const Scheme& scheme);
     void countTickedGroups();
     void addFeatureButtons();
+    void keepHistory();
+    void showOmissionHints();
 
     Session session_;
     ConditionPanel* conditions_ = nullptr;
@@ -90,6 +99,8 @@ class MainWindow : public QWidget {
     RunControls* runControls_ = nullptr;
     ToleranceControls* tolerance_ = nullptr;
     HistoryWindow* history_ = nullptr;
+    store::KeptHistory* kept_ = nullptr;
+    OmissionHints omissionHints_;
 };
 
 }  // namespace suoshui::ui

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringConverter>
@@ -73,10 +74,22 @@ class HistoryWindowTest : public WindowTest {
         inHistory<QPushButton>("BacktestButton")->click();
     }
 
+    // The next question the window asks is answered so, and its words kept.
+    void answerQuestion(QMessageBox::StandardButton answer) {
+        asked.clear();
+        whenModalAppears(window.get(), [this, answer](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            asked = box->text();
+            box->done(answer);
+        });
+    }
+
     QString hitCheck() const { return inHistory<QLabel>("HitCheckText")->text(); }
     QString hitLine() const { return named<QLabel>("HitLine")->toolTip(); }
 
     QWidget* history = nullptr;
+    QString asked;
 };
 
 TEST_F(HistoryWindowTest, OpensFromTheTopBarAndClosingLeavesTheMainWindow) {
@@ -104,9 +117,9 @@ TEST_F(HistoryWindowTest, PasteLoadsNewestFirstAndNamesSkippedLines) {
     EXPECT_EQ(cell("HistoryTable", 0, 2), QStringLiteral("658"));
     EXPECT_EQ(cell("HistoryTable", 0, 3), QStringLiteral("19"));
     EXPECT_EQ(cell("HistoryTable", 2, 5), QStringLiteral("组三"));
-    EXPECT_EQ(
-        status(),
-        QStringLiteral("粘贴的号码：读入 3 期，跳过 1 行：第 2 行；按期号排列，最新一期 2026232"));
+    EXPECT_EQ(status(),
+              QStringLiteral("粘贴的号码：读入 3 期，跳过 1 行：第 2 行；按期号排列，最新一期 "
+                             "2026232。福彩3D：新增 3 期，已有 0 期，最新 2026232"));
 }
 
 TEST_F(HistoryWindowTest, LoadThatReadsNothingKeepsTheHistory) {
@@ -122,7 +135,7 @@ TEST_F(HistoryWindowTest, LoadThatReadsNothingKeepsTheHistory) {
 struct FileCase {
     const char* name;
     QByteArray bytes;
-    int rows;  // 0: refused, the three draws stay
+    int rows;  // after the three draws pasted first; 0: refused, the three draws stay
     const char* said;
 };
 
@@ -153,11 +166,11 @@ QByteArray utf16WithMark(const char* text) {
 INSTANTIATE_TEST_SUITE_P(
     Files, HistoryFileTest,
     ::testing::Values(
-        FileCase{"GbkTable", gbk("期号,开奖日期,开奖号码\r\n2026232,2026-08-30,6 5 8\r\n"), 1,
+        FileCase{"GbkTable", gbk("期号,开奖日期,开奖号码\r\n2026233,2026-08-31,6 5 8\r\n"), 4,
                  "读入 1 期"},
         FileCase{"Utf16Lines",
-                 utf16WithMark("第2026232期 开奖号码：6 5 8\n第2026231期 开奖号码：1 2 3\n"), 2,
-                 "读入 2 期"},
+                 utf16WithMark("第2026234期 开奖号码：6 5 8\n第2026232期 开奖号码：6 5 8\n"), 4,
+                 "新增 1 期，已有 1 期，最新 2026234"},
         FileCase{"Empty", QByteArray(), 0, "内容是空的"},
         FileCase{"Binary", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), 0, "二进制"},
         FileCase{"HeaderOnly", QByteArray("issue,date,number\n"), 0, "只有表头"},
@@ -269,10 +282,122 @@ TEST_F(HistoryWindowTest, HoverHintsGainOmissionAndComeBackWhenCleared) {
     EXPECT_EQ(sumZero->omission(), QStringLiteral("≥3"));
     EXPECT_EQ(nine->text(), QStringLiteral("9"));
     EXPECT_FALSE(tagged(1001)->toolTip().contains(QStringLiteral("遗漏")));  // toggles have none
+    answerQuestion(QMessageBox::Yes);
     inHistory<QPushButton>("HistoryClearButton")->click();
     EXPECT_EQ(six->toolTip(), ownHint);
     EXPECT_EQ(nine->omission(), std::nullopt);
     EXPECT_EQ(rows(), 0);
+}
+
+// The kept draws outlive the window: a new window of the same player finds them.
+TEST_F(HistoryWindowTest, KeptDrawsAreThereInTheNextWindow) {
+    paste(kThreeDraws);
+    window.reset();
+    window = std::make_unique<MainWindow>();
+    named<QToolButton>("HistoryButton")->click();
+    history = named<QWidget>("HistoryWindow");
+    EXPECT_EQ(rows(), 3);
+    EXPECT_TRUE(status().startsWith(QStringLiteral("福彩3D：已存 3 期，最新 2026232")));
+}
+
+TEST_F(HistoryWindowTest, EachLotteryHasItsOwnHistoryAndTheChoiceIsRemembered) {
+    auto* lottery = inHistory<QComboBox>("HistoryLottery");
+    ASSERT_EQ(lottery->count(), 2);
+    EXPECT_EQ(lottery->itemText(0), QStringLiteral("福彩3D"));
+    EXPECT_EQ(lottery->itemText(1), QStringLiteral("排列3"));
+    paste(kThreeDraws);
+    lottery->setCurrentIndex(1);
+    EXPECT_EQ(rows(), 0);
+    paste("26231 123\n26232 658\n");
+    EXPECT_EQ(rows(), 2);
+    window.reset();
+    window = std::make_unique<MainWindow>();
+    named<QToolButton>("HistoryButton")->click();
+    history = named<QWidget>("HistoryWindow");
+    EXPECT_EQ(inHistory<QComboBox>("HistoryLottery")->currentText(), QStringLiteral("排列3"));
+    EXPECT_EQ(rows(), 2);
+    inHistory<QComboBox>("HistoryLottery")->setCurrentIndex(0);
+    EXPECT_EQ(rows(), 3);
+}
+
+// An issue kept with another number stays as kept and is named with its line.
+TEST_F(HistoryWindowTest, APasteAddsAndNamesAConflict) {
+    paste(kThreeDraws);
+    paste("2026233 111\n2026232 659\n");
+    EXPECT_EQ(rows(), 4);
+    EXPECT_TRUE(status().endsWith(QStringLiteral(
+        "新增 1 期，已有 0 期，冲突 1 期（第 2 行），最新 2026233；期号 2026232 已存为 658，"
+        "这次读到 659：未改")))
+        << status().toStdString();
+    EXPECT_EQ(cell("HistoryTable", 1, 2), QStringLiteral("658"));
+}
+
+// Bare numbers cannot be matched with kept draws: they replace them only on a "yes".
+TEST_F(HistoryWindowTest, BareNumbersReplaceTheKeptDrawsOnlyWhenAsked) {
+    paste(kThreeDraws);
+    answerQuestion(QMessageBox::No);
+    paste("111\n222\n");
+    EXPECT_TRUE(asked.contains(QStringLiteral("没有期号"))) << asked.toStdString();
+    EXPECT_EQ(rows(), 3);
+    EXPECT_TRUE(status().endsWith(QStringLiteral("已存的 3 期保持不变")));
+    answerQuestion(QMessageBox::Yes);
+    paste("111\n222\n");
+    EXPECT_EQ(rows(), 2);
+    EXPECT_EQ(cell("HistoryTable", 0, 2), QStringLiteral("222"));  // the last line is the newest
+}
+
+// Lists copied from sites that put the newest on top: the player says so, and it is remembered.
+TEST_F(HistoryWindowTest, BareNumbersNewestOnTopWhenThePlayerSaysSo) {
+    auto* order = inHistory<QComboBox>("HistoryPasteOrder");
+    order->setCurrentIndex(order->findText(QStringLiteral("最新在上")));
+    paste("111\n222\n333\n");
+    EXPECT_EQ(cell("HistoryTable", 0, 2), QStringLiteral("111"));
+    EXPECT_TRUE(status().contains(QStringLiteral("按最新在上")));
+    window.reset();
+    window = std::make_unique<MainWindow>();
+    named<QToolButton>("HistoryButton")->click();
+    history = named<QWidget>("HistoryWindow");
+    EXPECT_EQ(inHistory<QComboBox>("HistoryPasteOrder")->currentText(), QStringLiteral("最新在上"));
+}
+
+TEST_F(HistoryWindowTest, IssuesOfTheOtherLotteryAreNamedBeforeTheyAreAdded) {
+    answerQuestion(QMessageBox::No);
+    paste("26231 123\n26232 658\n");
+    EXPECT_TRUE(asked.contains(QStringLiteral("像是排列3的"))) << asked.toStdString();
+    EXPECT_EQ(rows(), 0);
+    answerQuestion(QMessageBox::Yes);
+    paste("26231 123\n26232 658\n");
+    EXPECT_EQ(rows(), 2);
+}
+
+TEST_F(HistoryWindowTest, ClearingAsksWithTheCountAndClearsOnlyTheChosenLottery) {
+    paste(kThreeDraws);
+    inHistory<QComboBox>("HistoryLottery")->setCurrentIndex(1);
+    paste("26232 658\n");
+    answerQuestion(QMessageBox::No);
+    inHistory<QPushButton>("HistoryClearButton")->click();
+    EXPECT_TRUE(asked.contains(QStringLiteral("排列3"))) << asked.toStdString();
+    EXPECT_TRUE(asked.contains(QStringLiteral("1 期")));
+    EXPECT_EQ(rows(), 1);
+    answerQuestion(QMessageBox::Yes);
+    inHistory<QPushButton>("HistoryClearButton")->click();
+    EXPECT_EQ(rows(), 0);
+    inHistory<QComboBox>("HistoryLottery")->setCurrentIndex(0);
+    EXPECT_EQ(rows(), 3);
+}
+
+// A tool window of the main window, so that it stays in front of it; a new range backtests
+// again rather than leaving the old summary under it.
+TEST_F(HistoryWindowTest, StaysInFrontAndANewRangeBacktestsAgain) {
+    EXPECT_EQ(history->windowType(), Qt::Tool);
+    EXPECT_EQ(history->parentWidget(), window.get());
+    paste(kThreeDraws);
+    backtestAll();
+    auto* count = inHistory<QComboBox>("BacktestDrawCount");
+    count->setCurrentIndex(count->findText(QStringLiteral("30")));
+    EXPECT_TRUE(
+        inHistory<QLabel>("BacktestSummary")->text().startsWith(QStringLiteral("全部 3 期")))
+        << inHistory<QLabel>("BacktestSummary")->text().toStdString();
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QString>
+#include <QTemporaryDir>
 #include <memory>
 #include <string>
 
@@ -14,7 +15,11 @@
 // A fresh main window per test, found through the names a test tool would use.
 class WindowTest : public ::testing::Test {
   protected:
-    void SetUp() override { window = std::make_unique<MainWindow>(); }
+    // Every test starts with nothing kept: its own data folder.
+    void SetUp() override {
+        qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
+        window = std::make_unique<MainWindow>();
+    }
 
     template <typename Widget>
     Widget* named(const char* name) const {
@@ -43,5 +48,6 @@ class WindowTest : public ::testing::Test {
     std::string result() const { return text("ResultBox"); }
     std::string baseList() const { return text("BaseListBox"); }
 
+    QTemporaryDir dataHome;
     std::unique_ptr<MainWindow> window;
 };
