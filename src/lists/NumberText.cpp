@@ -225,6 +225,19 @@ NumberTextReading readNumberText(std::string_view text, const ListReading& optio
     return reading;
 }
 
+std::string baseListImportProblem(std::string_view text) {
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
+        return "文件是空的";
+    if (text.find('\0') != std::string_view::npos)
+        return "含有二进制数据，不是文本文件";
+    // What the decoder could not read became U+FFFD.
+    if (text.find("\xEF\xBF\xBD") != std::string_view::npos)
+        return "有无法识别的字节，不是 GBK、UTF-8 或 UTF-16 的文本";
+    if (readNumberText(text, {}).found == 0)
+        return "文件里没有三位数的号码";
+    return {};
+}
+
 std::string readBackText(const NumberTextReading& reading) {
     std::string text = "读到 " + std::to_string(reading.found) + " 个号码，不同的 " +
                        std::to_string(reading.distinct) + " 注";

@@ -54,6 +54,10 @@ NumberTextReading readNumberText(std::string_view text, const ListReading& optio
 // with the intersection "取交集（至少出现 2 次）3 注".
 std::string readBackText(const NumberTextReading& reading);
 
+// Why an imported text (decoded to UTF-8) cannot be a base list: empty, binary, not decodable,
+// or without a single number; empty when it can. The box keeps what it held when this is said.
+std::string baseListImportProblem(std::string_view text);
+
 // The numbers of a text read as the base list reads them, as a set: "123456" holds 123 and
 // 456, "1234" only 123.
 NumberSet numbersIn(std::string_view text);

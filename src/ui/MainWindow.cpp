@@ -305,6 +305,11 @@ void MainWindow::importBaseList() {
     if (!imported)
         return;
     const std::string text = imported->text.toStdString();
+    if (const std::string problem = baseListImportProblem(text); !problem.empty()) {
+        results_->showStatus(
+            QStringLiteral("没有导入 %1：%2。大底保持原样").arg(imported->path, qtText(problem)));
+        return;
+    }
     const std::optional<std::string> listings = savedFileListings(text);
     if (listings)
         inputs_->setText(InputBox::BaseList, *listings);

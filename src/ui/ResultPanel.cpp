@@ -44,6 +44,11 @@ ResultPanel::ResultPanel(QWidget* parent) : QWidget(parent) {
     // The box follows the window's width down to a few pixels. A bar that came and went with
     // the text there re-wrapped the report at each change, without end, and froze the window.
     resultBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The listing is the run's: it can be selected and copied, never changed, so that 保存 and
+    // 暂存 write what the run listed; Tab moves on.
+    resultBox_->setReadOnly(true);
+    resultBox_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    resultBox_->setTabChangesFocus(true);
     busyPanel_ = makePicture(this, "图片框5", QStringLiteral(":/pictures/busy_panel.gif"));
     busyBar_ = makePicture(this, "图片框2", QStringLiteral(":/pictures/busy_bar.gif"));
     fitResultBox(269, 417);

@@ -3,10 +3,12 @@
 // keyboard in the condition rows, and the window sized by the player.
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSizeGrip>
@@ -14,6 +16,7 @@
 #include <QTest>
 
 #include "WindowFixture.h"
+#include "lists/NumberText.h"
 #include "ui/ResultPanel.h"
 
 namespace {
@@ -135,6 +138,28 @@ TEST_F(FeedbackTest, IntersectCountChoosesHowOftenANumberMustOccur) {
     EXPECT_FALSE(count->isEnabled());
     run();
     EXPECT_EQ(window->session().results.size(), 3u);
+}
+
+// The listing is the run's: typing changes nothing, Tab leaves the box, copying still works,
+// and 暂存 stores what the run listed.
+TEST_F(FeedbackTest, TheResultBoxCanBeCopiedButNotChanged) {
+    tagged(1)->click();  // 百位 1
+    run();
+    auto* box = named<QPlainTextEdit>("ResultBox");
+    const QString listed = box->toPlainText();
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("xyz"));
+    QTest::keyClick(box, Qt::Key_Delete);
+    EXPECT_EQ(box->toPlainText(), listed);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              box->textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n'));
+    EXPECT_FALSE(QApplication::clipboard()->text().isEmpty());
+    QTest::keyClick(box, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), box);
+    store();
+    EXPECT_EQ(suoshui::numbersIn(baseList()).size(), 100u);
 }
 
 TEST_F(FeedbackTest, QtsOwnDialogsSpeakChinese) {

@@ -229,6 +229,31 @@ INSTANTIATE_TEST_SUITE_P(
                    withMark("\xFE\xFF", 2, QStringEncoder(QStringConverter::Utf16BE)(kImported))}),
     [](const auto& test) { return std::string(test.param.name); });
 
+// A file that gives no number leaves the typed base list as it was, and the status line says
+// why; Ctrl+Z has nothing to undo because nothing changed.
+class RefusedImportTest : public TextFilesTest, public ::testing::WithParamInterface<ImportCase> {};
+
+TEST_P(RefusedImportTest, LeavesTheBaseListAndSaysWhy) {
+    const QString path = inFolder("refused.txt");
+    writeBytes(path, GetParam().bytes);
+    setText("BaseListBox", "111 222");
+    choose(path);
+    import();
+    EXPECT_EQ(baseList(), "111 222");
+    const QString status = named<QLabel>("StatusLine")->toolTip();
+    EXPECT_TRUE(status.startsWith(QStringLiteral("没有导入 ")) &&
+                status.endsWith(QStringLiteral("大底保持原样")))
+        << status.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, RefusedImportTest,
+    ::testing::Values(ImportCase{"Empty", QByteArray()}, ImportCase{"Blanks", "  \r\n\t"},
+                      ImportCase{"Png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)},
+                      ImportCase{"Undecodable", QByteArray("\x81\x20\xFF\xFE\xFD 123")},
+                      ImportCase{"NoNumber", QByteArray("hello 12\n")}),
+    [](const auto& test) { return std::string(test.param.name); });
+
 // Two reports saved into one file come back as their two listings, one line each: "取 交 集"
 // then finds the numbers the two results share. Dates, counts and conditions give none.
 TEST_F(TextFilesTest, ASavedFileImportsBackAsItsListingsOnly) {
