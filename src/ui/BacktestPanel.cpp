@@ -49,6 +49,7 @@ BacktestPanel::BacktestPanel(const HistoryLinks& links, QWidget* parent)
     layout->addWidget(summary_);
     kills_ = new QTableView(this);
     kills_->setObjectName(QStringLiteral("ConditionKillTable"));
+    kills_->setAccessibleName(QStringLiteral("各条件单独淘汰的期数"));
     killModel_ = new ConditionKillModel(this);
     kills_->setModel(killModel_);
     kills_->verticalHeader()->hide();

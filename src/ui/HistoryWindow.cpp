@@ -122,6 +122,7 @@ void HistoryWindow::buildTable() {
     draws_ = new DrawTableModel(this);
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("HistoryTable"));
+    table_->setAccessibleName(QStringLiteral("开奖历史"));
     table_->setModel(draws_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -142,6 +143,7 @@ QWidget* HistoryWindow::buildPasteArea() {
     layout->setContentsMargins(0, 0, 0, 0);
     paste_ = new QPlainTextEdit(area);
     paste_->setObjectName(QStringLiteral("HistoryPasteBox"));
+    paste_->setAccessibleName(QStringLiteral("粘贴开奖号码"));
     paste_->setPlaceholderText(QStringLiteral(
         "每行一期，例如：\n2026232 658\n第2026232期 开奖号码：6 5 8\n或带表头的 CSV"));
     paste_->setMaximumHeight(90);

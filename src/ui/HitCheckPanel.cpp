@@ -19,6 +19,7 @@ HitCheckPanel::HitCheckPanel(const HistoryLinks& links, QWidget* parent)
     row->addWidget(new QLabel(QStringLiteral("核对号码："), this));
     number_ = new QLineEdit(this);
     number_->setObjectName(QStringLiteral("HitCheckNumber"));
+    number_->setAccessibleName(QStringLiteral("核对号码"));
     number_->setPlaceholderText(QStringLiteral("留空：核对最新一期"));
     number_->setMaxLength(32);
     row->addWidget(number_, 1);
