@@ -40,6 +40,10 @@ class Controls {
     // Lets the window handle pending events (clicks, repaints) in the middle of long work.
     virtual void letWindowBreathe() = 0;
 
+    // Asked after each event pass: the window is closing, and the run stops walking there,
+    // leaving no result.
+    virtual bool stopRequested() const { return false; }
+
     // A run starts walking its candidates, and stops: the window shows and hides what it shows
     // meanwhile.
     virtual void runStarted() = 0;

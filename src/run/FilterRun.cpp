@@ -33,6 +33,8 @@ class RunSettings {
         return *rule_;
     }
 
+    bool stopRequested() const { return controls_.stopRequested(); }
+
     // Lets the window handle its events; a control changed meanwhile means a new reading.
     void letWindowBreathe() {
         controls_.letWindowBreathe();
@@ -85,6 +87,8 @@ void walkCandidates(RunSettings& live, Session& session, RunTally& tally) {
     NumberSet listedGroups;
     for (const std::string& candidate : session.candidates) {
         live.letWindowBreathe();
+        if (live.stopRequested())
+            return;
         if (!isNumberText(candidate))
             continue;
         ++tally.candidates;
@@ -172,6 +176,10 @@ void runFilter(Controls& controls, Session& session) {
     RunTally tally;
     walkCandidates(live, session, tally);
     guard.endWalk();
+    if (live.stopRequested()) {
+        session.results.clear();
+        return;
+    }
     const FilterSettings& settings = live.settings();
     if (settings.isChecked(Check::RandomCount))
         tally.byThinning = thinToTargetCount(settings.targetCount, session);

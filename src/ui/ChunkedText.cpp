@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QTextCursor>
 
+#include "ui/EventPass.h"
+
 namespace suoshui::ui {
 
 namespace {
@@ -36,7 +38,7 @@ class FillingState {
 
 // Drawing and timers only; the player's input stays queued until the box is whole.
 void passPendingEvents() {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    letEventsThrough(false);
 }
 
 }  // namespace

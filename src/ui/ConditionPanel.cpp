@@ -9,6 +9,7 @@
 #include <QWheelEvent>
 #include <cstdlib>
 
+#include "ui/EventPass.h"
 #include "ui/HandlerGuard.h"
 #include "ui/ValueBox.h"
 #include "ui/WindowColours.h"
@@ -204,7 +205,7 @@ void ConditionPanel::applySelectAll(const SelectAllToggleDef& toggle) {
 // A toggle shows as ticked only when every box it is synced from is ticked. For "二  码" that is
 // the 45 pairs together with the ten pair digits, though the toggle itself ticks only the pairs.
 void ConditionPanel::syncSelectAll(const SelectAllToggleDef& toggle) {
-    QCoreApplication::processEvents();
+    letEventsThrough();
     bool allTicked = true;
     for (const TagSpan& span : toggle.syncedFrom) {
         for (int tag = span.first; tag <= span.last; ++tag)
@@ -216,7 +217,7 @@ void ConditionPanel::syncSelectAll(const SelectAllToggleDef& toggle) {
 // The box has already toggled itself; pending events run first so that its new look is drawn.
 // Rows without a "全选" toggle change nothing.
 void ConditionPanel::onValueBoxClicked(const ValueBox& box) {
-    QCoreApplication::processEvents();
+    letEventsThrough();
     if (const SelectAllToggleDef* toggle = toggleSyncedFrom(box.tag()))
         syncSelectAll(*toggle);
 }

@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -20,6 +21,7 @@
 #include "run/FilterRun.h"
 #include "store/KeptHistory.h"
 #include "ui/ConditionPanel.h"
+#include "ui/EventPass.h"
 #include "ui/FileActions.h"
 #include "ui/HandlerGuard.h"
 #include "ui/HistoryWindow.h"
@@ -269,11 +271,33 @@ void MainWindow::onOptionClicked(Check check, bool ticked) {
 // ignores it, and only the run that ends tells what it did.
 void MainWindow::runAndTell() {
     runFilter(*runControls_, session_);
+    if (closeAfterRun_) {
+        close();
+        return;
+    }
     if (session_.runInProgress || !session_.lastRunSettings)
         return;
     results_->showStatus(qtText(runStatusText(session_.lastRunTally, *session_.lastRunSettings)));
     if (history_)
         history_->resultsChanged();
+}
+
+// A close (退出, Alt+F4, the window manager, the session ending) while a run walks or a handler
+// lets events through would destroy what they are using: the run is asked to stop at its next
+// event pass and the window closes once it has; a handler's pass is over within moments.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (session_.runInProgress) {
+        event->ignore();
+        closeAfterRun_ = true;
+        runControls_->requestStop();
+        return;
+    }
+    if (insideEventPass()) {
+        event->ignore();
+        QTimer::singleShot(10, this, &QWidget::close);
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void MainWindow::saveReport() {

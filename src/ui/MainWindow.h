@@ -61,6 +61,7 @@ class MainWindow : public QWidget {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void buildEdges();
@@ -101,6 +102,7 @@ class MainWindow : public QWidget {
     HistoryWindow* history_ = nullptr;
     store::KeptHistory* kept_ = nullptr;
     OmissionHints omissionHints_;
+    bool closeAfterRun_ = false;
 };
 
 }  // namespace suoshui::ui

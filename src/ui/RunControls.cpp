@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "ui/ConditionPanel.h"
+#include "ui/EventPass.h"
 #include "ui/InputPages.h"
 #include "ui/OptionRows.h"
 #include "ui/ResultPanel.h"
@@ -101,11 +102,16 @@ void RunControls::setText(TextBox box, const std::string& text) {
 void RunControls::letWindowBreathe() {
     if (sinceEventPass_.isValid() && sinceEventPass_.elapsed() < eventPassInterval_)
         return;
-    QCoreApplication::processEvents();
+    letEventsThrough();
     sinceEventPass_.start();
 }
 
+void RunControls::requestStop() {
+    stopRequested_ = true;
+}
+
 void RunControls::runStarted() {
+    stopRequested_ = false;
     results_.showRunStarted(window_.width());
 }
 

@@ -27,11 +27,14 @@ class RunControls : public QObject, public Controls {
     std::uint64_t changeCount() const override { return changes_; }
     void setText(TextBox box, const std::string& text) override;
     void letWindowBreathe() override;
+    bool stopRequested() const override { return stopRequested_; }
     void runStarted() override;
     void runEnded() override;
 
     // The shortest time between two event passes of a run; 0 lets every call pass.
     void setEventPassInterval(int milliseconds) { eventPassInterval_ = milliseconds; }
+    // The window is closing: a run under way stops at its next event pass.
+    void requestStop();
 
   signals:
     // The player changed a control that the settings are read from.
@@ -47,6 +50,7 @@ class RunControls : public QObject, public Controls {
     std::uint64_t changes_ = 0;
     QElapsedTimer sinceEventPass_;
     int eventPassInterval_ = 5;
+    bool stopRequested_ = false;
 };
 
 }  // namespace suoshui::ui
