@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStringConverter>
+#include <QStringDecoder>
 
 namespace suoshui::ui {
 
@@ -14,7 +16,7 @@ constexpr const char* kGbk = "GBK";
 
 // Why a file could not be opened, written or read, in the player's words: the system's own
 // message is English and names no cause a player can act on.
-QString problemWith(const QFile& file, bool writing) {
+QString problemWith(const QFileDevice& file, bool writing) {
     const QFileInfo info(file.fileName());
     if (info.isDir())
         return QStringLiteral("这是一个文件夹，不是文件");
@@ -43,18 +45,54 @@ QString problemWith(const QFile& file, bool writing) {
     return writing ? QStringLiteral("无法写入") : QStringLiteral("无法读取");
 }
 
-QString writeProblem(const QFile& file) {
+QString writeProblem(const QFileDevice& file) {
     return problemWith(file, true);
 }
 
-// Writes the whole block or reports why not; a short write is a failure too.
-FileProblem writeAll(QFile& file, const QByteArray& bytes) {
-    if (file.write(bytes) != bytes.size() || !file.flush())
+// Writes the whole file beside the old one and renames it over it only once every byte is on
+// disk: a full disk or a crash half way leaves the old file whole.
+FileProblem replaceFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
         return {writeProblem(file)};
-    file.close();
-    if (file.error() != QFile::NoError)
+    // The flush is checked here: a failure while commit() flushes the last buffered bytes would
+    // not stop it from renaming a cut-off file over the old one.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const FileProblem problem{writeProblem(file)};
+        file.cancelWriting();
+        return problem;
+    }
+    if (!file.commit())
         return {writeProblem(file)};
     return {};
+}
+
+// The characters GBK cannot hold, each with the line of the text where it first stands, so
+// that the player can find and change them: "“😀”（第 12 行：单式排除 12😀3）".
+QString charactersGbkCannotHold(const QString& text) {
+    QStringEncoder toGbk(kGbk);
+    QStringDecoder fromGbk(kGbk);
+    if (QString(fromGbk.decode(toGbk.encode(text))) == text)
+        return {};
+    QStringList named;
+    QString seen;
+    const QStringList lines = text.split(u'\n');
+    for (qsizetype line = 0; line < lines.size() && named.size() < 5; ++line) {
+        const QString& content = lines[line];
+        for (qsizetype at = 0; at < content.size(); at += content[at].isHighSurrogate() ? 2 : 1) {
+            const QString character = content.mid(at, content[at].isHighSurrogate() ? 2 : 1);
+            QStringEncoder one(kGbk);
+            QStringDecoder back(kGbk);
+            if (seen.contains(character) ||
+                QString(back.decode(one.encode(character))) == character)
+                continue;
+            seen += character;
+            named << QStringLiteral("“%1”（第 %2 行：%3）")
+                         .arg(character, QString::number(line + 1), content.trimmed().left(24));
+        }
+    }
+    return QStringLiteral("有 GBK 编码不能保存的字符：%1。请改掉这些字符再保存，文件没有写入")
+        .arg(named.join(QStringLiteral("，")));
 }
 
 QString decodeImported(const QByteArray& bytes) {
@@ -89,22 +127,27 @@ FileProblem saveReportToFile(const QString& path, const std::string& report, con
     if (!toGbk.isValid())
         return {QStringLiteral("本机不能写 GBK 编码的文本")};
     const std::string stamp = timeStampText(now);
-    QFile file(path);
     const bool exists = QFileInfo::exists(path);
-    const QIODevice::OpenMode mode =
-        QIODevice::WriteOnly | (exists ? QIODevice::Append : QIODevice::NewOnly);
-    if (!file.open(mode))
-        return {writeProblem(file)};
-    const std::string block =
-        exists ? appendedSavedText(stamp, report) : newSavedFileText(stamp, report);
-    return writeAll(file, toGbk.encode(QString::fromStdString(block)));
+    const QString block = QString::fromStdString(exists ? appendedSavedText(stamp, report)
+                                                        : newSavedFileText(stamp, report));
+    if (const QString unencodable = charactersGbkCannotHold(block); !unencodable.isEmpty())
+        return {unencodable};
+    // An append is a copy of the old file with the new part, renamed over it.
+    QByteArray bytes;
+    if (exists) {
+        QFile old(path);
+        if (!old.open(QIODevice::ReadOnly))
+            return {problemWith(old, false)};
+        bytes = old.readAll();
+        if (old.error() != QFile::NoError)
+            return {problemWith(old, false)};
+    }
+    bytes += toGbk.encode(block);
+    return replaceFile(path, bytes);
 }
 
 FileProblem writeTextFile(const QString& path, const std::string& utf8) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return {writeProblem(file)};
-    return writeAll(file, QByteArray::fromStdString(utf8));
+    return replaceFile(path, QByteArray::fromStdString(utf8));
 }
 
 ImportedText readImportedFile(const QString& path, const QString& what) {

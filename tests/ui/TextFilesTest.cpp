@@ -19,8 +19,11 @@
 #include "ModalDriver.h"
 #include "WindowFixture.h"
 #include "lists/ReportFile.h"
+#include "support/FileSizeLimit.h"
 
 namespace {
+
+using suoshui::testing::FileSizeLimit;
 
 QByteArray gbk(const QString& text) {
     return QStringEncoder("GBK").encode(text);
@@ -165,6 +168,37 @@ TEST_F(TextFilesTest, SavingToAnExistingFileKeepsEverythingBeforeIt) {
     const QByteArray bytes = readBytes(path);
     EXPECT_TRUE(bytes.startsWith(gbk(QStringLiteral("老的记录，不换行\r\n"))));
     EXPECT_TRUE(bytes.endsWith("\r\n456"));
+}
+
+// A disk that fills up half way through the save (imitated by a limit on the size of the files
+// this process may write): the old file stays whole, byte for byte, and the player is told.
+TEST_F(TextFilesTest, ASaveThatFailsHalfWayLeavesTheOldFileWhole) {
+    const QString path = inFolder("old.txt");
+    const QByteArray old = gbk(QStringLiteral("老的记录\r\n")).repeated(100);
+    writeBytes(path, old);
+    std::string report;
+    for (int i = 100; i < 1000; ++i)
+        report += std::to_string(i) + ' ';
+    setResult(report.c_str());
+    choose(path, Then::Message);
+    {
+        const FileSizeLimit limit(old.size() + 64);
+        save();
+    }
+    EXPECT_EQ(readBytes(path), old);
+    EXPECT_TRUE(message.contains(path)) << message.toStdString();
+}
+
+// GBK has no emoji: the save names the character and where it stands, and writes nothing.
+TEST_F(TextFilesTest, CharactersGbkCannotHoldAreNamedAndNothingIsWritten) {
+    const QString path = inFolder("new.txt");
+    setResult("123 \xF0\x9F\x98\x80 456");
+    choose(path, Then::Message);
+    save();
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(message.contains(QStringLiteral("“😀”（第 ")) &&
+                message.contains(QStringLiteral("没有写入")))
+        << message.toStdString();
 }
 
 struct UnwritableCase {
