@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "ui/ProgramEnd.h"
 #include "ui/ProgramStart.h"
 #include "ui/StartWindow.h"
 #include "ui/Translations.h"
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     suoshui::ui::nameProgram();
     suoshui::ui::installChineseTranslations(application);
     suoshui::ui::markProgramWindows();
+    suoshui::ui::closeWindowsWhenAskedToEnd();
     StartWindow start;
     start.show();
     return QApplication::exec();

@@ -15,6 +15,7 @@
 #include "features/ConditionCheck.h"
 #include "history/Omission.h"
 #include "lists/ConditionSummary.h"
+#include "lists/KeptSession.h"
 #include "lists/NumberText.h"
 #include "lists/ReportReading.h"
 #include "lists/StoredResult.h"
@@ -30,6 +31,7 @@
 #include "ui/QtText.h"
 #include "ui/ResultPanel.h"
 #include "ui/RunControls.h"
+#include "ui/SessionKeeper.h"
 #include "ui/StartWindow.h"
 #include "ui/TextFiles.h"
 #include "ui/ToleranceControls.h"
@@ -107,6 +109,43 @@ void MainWindow::addFeatureButtons() {
                                   QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(history, &QToolButton::clicked, this, [this] { openHistoryWindow(); });
     addSchemeButtons();
+    keepSessions();
+}
+
+// "恢复上次" and the session written whenever the window closes.
+void MainWindow::keepSessions() {
+    QToolButton* restore = topBar_->addFeatureButton(
+        QStringLiteral("RestoreSessionButton"), QStringLiteral("恢复上次"),
+        QStringLiteral("恢复上次"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    SessionKeeper::Window window;
+    window.session = [this] {
+        KeptSession kept{{readSettings(), results_->grouping()}, std::nullopt};
+        if (session_.lastRunSettings)
+            kept.results = session_.results;
+        return kept;
+    };
+    window.restore = [this](const KeptSession& kept) { restoreSession(kept); };
+    window.tell = [this](const QString& text) { results_->showStatus(text); };
+    sessionKeeper_ =
+        new SessionKeeper(store::DataFolder::lookUp(), restore, std::move(window), this);
+}
+
+void MainWindow::keepSession() {
+    sessionKeeper_->keep();
+}
+
+// The conditions and base list as a loaded scheme sets them; the result listed again by them,
+// as the run had listed it, ready to be stored, saved and checked.
+void MainWindow::restoreSession(const KeptSession& kept) {
+    applyScheme(kept.scheme);
+    if (!kept.results)
+        return;
+    session_.results = *kept.results;
+    session_.lastRunSettings = readSettings();
+    results_->showReport(
+        conditionSummaryText(*session_.lastRunSettings, results_->grouping(), session_.results));
+    if (history_)
+        history_->resultsChanged();
 }
 
 // The kept draws are read once the window is up, so that a start does not wait for them; the
@@ -297,6 +336,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         QTimer::singleShot(10, this, &QWidget::close);
         return;
     }
+    keepSession();
     QWidget::closeEvent(event);
 }
 

@@ -14,6 +14,10 @@ class QFileDialog;
 class QLabel;
 class QSizeGrip;
 
+namespace suoshui {
+struct KeptSession;
+}
+
 namespace suoshui::store {
 class KeptHistory;
 }
@@ -23,6 +27,7 @@ namespace suoshui::ui {
 class ConditionPanel;
 class FileActions;
 class HistoryWindow;
+class SessionKeeper;
 class InputPages;
 class OptionRows;
 class ResultPanel;
@@ -56,6 +61,9 @@ class MainWindow : public QWidget {
     void setEventPassInterval(int milliseconds);
     // "开奖历史": made when first opened, then shown again as the player left it.
     HistoryWindow* openHistoryWindow();
+    // Writes the window's conditions, base list and last result into the data folder, for
+    // "恢复上次"; done whenever the window closes.
+    void keepSession();
     // The draws the program keeps, one history per lottery, and the chosen lottery.
     store::KeptHistory& keptHistory();
 
@@ -84,6 +92,8 @@ class MainWindow : public QWidget {
     void countTickedGroups();
     void addFeatureButtons();
     void keepHistory();
+    void keepSessions();
+    void restoreSession(const KeptSession& kept);
     void showOmissionHints();
 
     Session session_;
@@ -103,6 +113,7 @@ class MainWindow : public QWidget {
     store::KeptHistory* kept_ = nullptr;
     OmissionHints omissionHints_;
     bool closeAfterRun_ = false;
+    SessionKeeper* sessionKeeper_ = nullptr;
 };
 
 }  // namespace suoshui::ui
