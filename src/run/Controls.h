@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -39,6 +40,12 @@ class Controls {
 
     // Lets the window handle pending events (clicks, repaints) in the middle of long work.
     virtual void letWindowBreathe() = 0;
+
+    // How far the walk has come, before each candidate: a long run shows it.
+    virtual void runProgress(std::size_t walked, std::size_t total) {
+        static_cast<void>(walked);
+        static_cast<void>(total);
+    }
 
     // Asked after each event pass: the window is closing, and the run stops walking there,
     // leaving no result.

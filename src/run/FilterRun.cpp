@@ -34,6 +34,9 @@ class RunSettings {
     }
 
     bool stopRequested() const { return controls_.stopRequested(); }
+    void showProgress(std::size_t walked, std::size_t total) {
+        controls_.runProgress(walked, total);
+    }
 
     // Lets the window handle its events; a control changed meanwhile means a new reading.
     void letWindowBreathe() {
@@ -85,7 +88,10 @@ void countConditionFailure(const CandidateFate& fate, bool tolerance, RunTally& 
 void walkCandidates(RunSettings& live, Session& session, RunTally& tally) {
     // Under the group types each group is listed once, at its first member that passes.
     NumberSet listedGroups;
-    for (const std::string& candidate : session.candidates) {
+    const std::size_t total = session.candidates.size();
+    for (std::size_t walked = 0; walked < total; ++walked) {
+        const std::string& candidate = session.candidates[walked];
+        live.showProgress(walked, total);
         live.letWindowBreathe();
         if (live.stopRequested())
             return;

@@ -110,8 +110,25 @@ void RunControls::requestStop() {
     stopRequested_ = true;
 }
 
+// A run that takes longer than half a second says in the status line how far it has come, a few
+// times a second.
+void RunControls::runProgress(std::size_t walked, std::size_t total) {
+    constexpr qint64 kQuietMs = 500;
+    constexpr qint64 kEveryMs = 200;
+    if (sinceRunStart_.elapsed() < kQuietMs ||
+        (sinceProgressShown_.isValid() && sinceProgressShown_.elapsed() < kEveryMs))
+        return;
+    sinceProgressShown_.start();
+    results_.showStatus(QStringLiteral("正在选号：已检查 %1 / %2 个候选号码（%3%）")
+                            .arg(walked)
+                            .arg(total)
+                            .arg(total == 0 ? 0 : walked * 100 / total));
+}
+
 void RunControls::runStarted() {
     stopRequested_ = false;
+    sinceRunStart_.start();
+    sinceProgressShown_.invalidate();
     results_.showRunStarted(window_.width());
 }
 

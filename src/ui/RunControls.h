@@ -28,6 +28,7 @@ class RunControls : public QObject, public Controls {
     void setText(TextBox box, const std::string& text) override;
     void letWindowBreathe() override;
     bool stopRequested() const override { return stopRequested_; }
+    void runProgress(std::size_t walked, std::size_t total) override;
     void runStarted() override;
     void runEnded() override;
 
@@ -51,6 +52,8 @@ class RunControls : public QObject, public Controls {
     QElapsedTimer sinceEventPass_;
     int eventPassInterval_ = 5;
     bool stopRequested_ = false;
+    QElapsedTimer sinceRunStart_;
+    QElapsedTimer sinceProgressShown_;
 };
 
 }  // namespace suoshui::ui

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 #include <vector>
@@ -142,6 +143,27 @@ TEST_F(WindowRunTest, ExitClosesTheWindow) {
     window->show();
     named<QToolButton>("退出1")->click();
     EXPECT_FALSE(window->isVisible());
+}
+
+// A run that takes longer than half a second (here a busy machine makes every event pass take a
+// millisecond) says how far it has come; its end says what it did.
+TEST_F(WindowRunTest, ALongRunShowsItsProgressInTheStatusLine) {
+    window->setEventPassInterval(0);
+    QTimer busy;
+    QObject::connect(&busy, &QTimer::timeout, [] { QThread::msleep(1); });
+    busy.start(0);
+    QString during;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        const QString status = named<QLabel>("StatusLine")->toolTip();
+        if (status.startsWith(QStringLiteral("正在选号")))
+            during = status;
+    });
+    watch.start(50);
+    run();
+    busy.stop();
+    EXPECT_TRUE(during.contains(QStringLiteral(" / 1000 个候选号码"))) << during.toStdString();
+    EXPECT_TRUE(named<QLabel>("StatusLine")->toolTip().startsWith(QStringLiteral("候选 1000 注")));
 }
 
 }  // namespace
