@@ -69,17 +69,13 @@ std::optional<QString> FileActions::saveReport(const std::string& report, bool b
     return std::nullopt;
 }
 
-std::optional<FileActions::Imported> FileActions::importText(bool busy) {
-    const QString path = busy ? QString() : chooseTextFile(FileUse::ImportBaseList);
-    if (path.isEmpty())
-        return std::nullopt;
-    ImportedText imported = readImportedFile(path);
-    if (!imported.problem.happened())
-        return Imported{path, std::move(imported.text)};
-    QMessageBox::warning(
-        window_, QStringLiteral("导入大底"),
-        QStringLiteral("没有导入文件“%1”：%2\n大底保持原样。").arg(path, imported.problem.reason));
-    return std::nullopt;
+QString FileActions::chooseImport(bool busy) {
+    return busy ? QString() : chooseTextFile(FileUse::ImportBaseList);
+}
+
+void FileActions::warnImportFailed(const QString& path, const QString& reason) {
+    QMessageBox::warning(window_, QStringLiteral("导入大底"),
+                         QStringLiteral("没有导入文件“%1”：%2\n大底保持原样。").arg(path, reason));
 }
 
 }  // namespace suoshui::ui

@@ -32,12 +32,10 @@ class FileActions : public QObject {
     // The file saved to, or nothing when the player cancels or the save fails.
     std::optional<QString> saveReport(const std::string& report, bool busy);
 
-    struct Imported {
-        QString path;
-        QString text;
-    };
-    // The file's text, or nothing when the player cancels or the file cannot be read.
-    std::optional<Imported> importText(bool busy);
+    // The file the player chose to import as the base list; empty on cancel.
+    QString chooseImport(bool busy);
+    // A file that could not be read: a warning that names it and says the base list stays.
+    void warnImportFailed(const QString& path, const QString& reason);
 
   private:
     QWidget* window_;

@@ -19,6 +19,7 @@
 #include "history/DrawMerge.h"
 #include "history/HistoryLoadText.h"
 #include "store/KeptHistory.h"
+#include "ui/BackgroundRead.h"
 #include "ui/BacktestPanel.h"
 #include "ui/DrawTableModel.h"
 #include "ui/HitCheckPanel.h"
@@ -101,11 +102,15 @@ QWidget* HistoryWindow::buildLoadRow() {
     lottery_->setCurrentIndex(lottery_->findData(static_cast<int>(kept_.lottery())));
     QPushButton* import = makeButton("HistoryImportButton", QStringLiteral("导入文件…"), row);
     QPushButton* clear = makeButton("HistoryClearButton", QStringLiteral("清空"), row);
+    reader_ = new BackgroundRead(row);
     buttons->addWidget(lottery_);
     buttons->addWidget(import);
     buttons->addWidget(clear);
     buttons->addStretch();
     layout->addLayout(buttons);
+    layout->addWidget(reader_);
+    connect(reader_, &BackgroundRead::cancelled, this,
+            [this] { showStatus(QStringLiteral("已取消导入，开奖历史没有改动"), false); });
     status_ = new QLabel(row);
     status_->setObjectName(QStringLiteral("HistoryStatus"));
     status_->setWordWrap(true);
@@ -192,21 +197,26 @@ QWidget* HistoryWindow::buildSidePanel() {
 }
 
 void HistoryWindow::importFile() {
-    const QString path = links_.chooseFile();
+    const QString path = reader_->isReading() ? QString() : links_.chooseFile();
     if (path.isEmpty())
         return;
-    const ImportedText imported = readImportedFile(path, QStringLiteral("开奖历史"));
-    const QString source = QFileInfo(path).fileName();
-    if (imported.problem.happened()) {
-        QString reason = imported.problem.reason;
-        if (reason.endsWith(QStringLiteral("。")))
-            reason.chop(1);
-        showStatus(
-            QStringLiteral("没有导入文件“%1”：%2。原有的开奖历史保持不变。").arg(source, reason),
-            true);
-        return;
-    }
-    load(imported.text.toStdString(), source);
+    // Reading and parsing run on a worker; the draws are added here, on the window's thread.
+    const auto parse = [](ImportedText& read) {
+        read.made = parseHistory(read.text.toStdString());
+    };
+    reader_->start(path, QStringLiteral("开奖历史"), parse, [this, path](const ImportedText& read) {
+        const QString source = QFileInfo(path).fileName();
+        if (read.problem.happened()) {
+            QString reason = read.problem.reason;
+            if (reason.endsWith(QStringLiteral("。")))
+                reason.chop(1);
+            showStatus(QStringLiteral("没有导入文件“%1”：%2。原有的开奖历史保持不变。")
+                           .arg(source, reason),
+                       true);
+            return;
+        }
+        loadParsed(std::any_cast<ParsedHistory>(read.made), read.text.toStdString(), source);
+    });
 }
 
 void HistoryWindow::applyPaste() {
@@ -214,7 +224,11 @@ void HistoryWindow::applyPaste() {
 }
 
 void HistoryWindow::load(const std::string& text, const QString& source) {
-    ParsedHistory parsed = parseHistory(text);
+    loadParsed(parseHistory(text), text, source);
+}
+
+void HistoryWindow::loadParsed(ParsedHistory parsed, const std::string& text,
+                               const QString& source) {
     QString told = source + QStringLiteral("：") + qtText(historyLoadText(parsed));
     if (parsed.draws.empty()) {
         showStatus(told + QStringLiteral("。原有的开奖历史保持不变。"), true);

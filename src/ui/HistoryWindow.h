@@ -19,6 +19,7 @@ class KeptHistory;
 
 namespace suoshui::ui {
 
+class BackgroundRead;
 class BacktestPanel;
 class DrawTableModel;
 class HitCheckPanel;
@@ -54,6 +55,7 @@ class HistoryWindow : public QWidget {
     void importFile();
     void applyPaste();
     void load(const std::string& text, const QString& source);
+    void loadParsed(ParsedHistory parsed, const std::string& text, const QString& source);
     void addDraws(const ParsedHistory& parsed, const std::string& text, const QString& told);
     void replaceWithBareNumbers(const DrawHistory& draws, const QString& told);
     bool asks(const QString& question, bool yesByDefault);
@@ -62,6 +64,7 @@ class HistoryWindow : public QWidget {
     void showStatus(const QString& status, bool failed);
 
     HistoryLinks links_;
+    BackgroundRead* reader_ = nullptr;
     store::KeptHistory& kept_;
     DrawHistory history_;  // what the table, backtest and hit check show: the chosen lottery's
     DrawTableModel* draws_ = nullptr;

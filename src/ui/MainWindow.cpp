@@ -21,6 +21,7 @@
 #include "lists/StoredResult.h"
 #include "run/FilterRun.h"
 #include "store/KeptHistory.h"
+#include "ui/BackgroundRead.h"
 #include "ui/ConditionPanel.h"
 #include "ui/EventPass.h"
 #include "ui/FileActions.h"
@@ -88,6 +89,9 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHin
     sizeGrip_ = new QSizeGrip(this);
     sizeGrip_->setObjectName(QStringLiteral("SizeGrip"));
     files_ = new FileActions(this);
+    reader_ = new BackgroundRead(this);
+    connect(reader_, &BackgroundRead::cancelled, this,
+            [this] { results_->showStatus(QStringLiteral("已取消导入，大底保持原样")); });
     tolerance_ = new ToleranceControls(topBar_->featureLine());
     tolerance_->setGeometry(topBar_->featureLine()->rect());
     runControls_ =
@@ -227,6 +231,8 @@ void MainWindow::layoutMainWindow() {
     conditions_->fitToHeight(H - conditions_->y());
     results_->fitResultBox(rightEdge_->x() - kResultLeft - 3,
                            H - kResultTop - kEdgeWidth - kResultBottomMargin);
+    // A reading under way shows across the top of the result box.
+    reader_->setGeometry(kResultLeft, kResultTop, rightEdge_->x() - kResultLeft - 3, 30);
     const QSize grip = sizeGrip_->sizeHint();
     sizeGrip_->setGeometry(W - grip.width(), H - grip.height(), grip.width(), grip.height());
     sizeGrip_->raise();
@@ -363,29 +369,38 @@ void MainWindow::storeResult() {
 }
 
 // A file this program saved gives the numbers of its listings; any other file its whole text.
+// Reading and checking run on a worker; the base list changes only when the file gives numbers.
 void MainWindow::importBaseList() {
-    const std::optional<FileActions::Imported> imported =
-        files_->importText(session_.runInProgress);
-    if (!imported)
+    const QString path = files_->chooseImport(session_.runInProgress || reader_->isReading());
+    if (path.isEmpty())
         return;
-    const std::string text = imported->text.toStdString();
-    if (const std::string problem = baseListImportProblem(text); !problem.empty()) {
-        results_->showStatus(
-            QStringLiteral("没有导入 %1：%2。大底保持原样").arg(imported->path, qtText(problem)));
-        return;
-    }
-    const std::optional<std::string> listings = savedFileListings(text);
-    if (listings)
-        inputs_->setText(InputBox::BaseList, *listings);
-    else
-        inputs_->setText(InputBox::BaseList, imported->text);
-    const std::size_t numbers = readNumberText(listings ? *listings : text, {}).kept;
-    results_->showStatus(QStringLiteral("已导入 %1，有 %2 个不同的号码%3")
-                             .arg(imported->path)
-                             .arg(numbers)
-                             .arg(listings
-                                      ? QStringLiteral("（本程序保存的报告：只取其中列出的号码）")
-                                      : QString()));
+    const auto prepare = [](ImportedText& read) {
+        const std::string text = read.text.toStdString();
+        if (const std::string problem = baseListImportProblem(text); !problem.empty()) {
+            read.refused = qtText(problem);
+            return;
+        }
+        const std::optional<std::string> listings = savedFileListings(text);
+        if (listings)
+            read.text = qtText(*listings);
+        read.note = QStringLiteral("%1 个不同的号码%2")
+                        .arg(readNumberText(listings ? *listings : text, {}).kept)
+                        .arg(listings ? QStringLiteral("（本程序保存的报告：只取其中列出的号码）")
+                                      : QString());
+    };
+    reader_->start(path, QStringLiteral("大底"), prepare, [this, path](const ImportedText& read) {
+        if (read.problem.happened()) {
+            files_->warnImportFailed(path, read.problem.reason);
+            return;
+        }
+        if (!read.refused.isEmpty()) {
+            results_->showStatus(
+                QStringLiteral("没有导入 %1：%2。大底保持原样").arg(path, read.refused));
+            return;
+        }
+        inputs_->setText(InputBox::BaseList, read.text);
+        results_->showStatus(QStringLiteral("已导入 %1，有 %2").arg(path, read.note));
+    });
 }
 
 // A "结果分类：" radio lists the last result anew, as the run that produced it read the

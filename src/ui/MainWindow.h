@@ -26,6 +26,7 @@ namespace suoshui::ui {
 
 class ConditionPanel;
 class FileActions;
+class BackgroundRead;
 class HistoryWindow;
 class SessionKeeper;
 class InputPages;
@@ -114,6 +115,7 @@ class MainWindow : public QWidget {
     OmissionHints omissionHints_;
     bool closeAfterRun_ = false;
     SessionKeeper* sessionKeeper_ = nullptr;
+    BackgroundRead* reader_ = nullptr;
 };
 
 }  // namespace suoshui::ui

@@ -112,6 +112,12 @@ QString decodeImported(const QByteArray& bytes) {
     return QStringDecoder(kGbk).decode(body);
 }
 
+ImportedText failedImport(const QString& reason) {
+    ImportedText failed;
+    failed.problem.reason = reason;
+    return failed;
+}
+
 QString tooLargeReason(qint64 size, const QString& what) {
     const qint64 limitMiB = kImportLimitBytes / (1024 * 1024);
     return QStringLiteral("文件有 %1 MB，导入的%2不能超过 %3 MB。")
@@ -150,19 +156,36 @@ FileProblem writeTextFile(const QString& path, const std::string& utf8) {
     return replaceFile(path, QByteArray::fromStdString(utf8));
 }
 
-ImportedText readImportedFile(const QString& path, const QString& what) {
+ImportedText readImportedFile(const QString& path, const QString& what,
+                              const ReadProgress& progress) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, {problemWith(file, false)}};
+        return failedImport(problemWith(file, false));
     if (file.size() > kImportLimitBytes)
-        return {{}, {tooLargeReason(file.size(), what)}};
-    // A file that grows while it is read is cut at the limit and refused all the same.
-    const QByteArray bytes = file.read(kImportLimitBytes + 1);
-    if (file.error() != QFile::NoError)
-        return {{}, {problemWith(file, false)}};
+        return failedImport(tooLargeReason(file.size(), what));
+    // Read in pieces, so that a reading can say how far it is and stop when asked; a file that
+    // grows while it is read is cut at the limit and refused all the same.
+    constexpr qint64 kPiece = qint64{1} << 20;
+    const qint64 total = std::max<qint64>(file.size(), 1);
+    QByteArray bytes;
+    while (bytes.size() <= kImportLimitBytes) {
+        const QByteArray piece = file.read(kPiece);
+        if (file.error() != QFile::NoError)
+            return failedImport(problemWith(file, false));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+        if (progress && !progress(std::min<qint64>(bytes.size(), total), total)) {
+            ImportedText stopped;
+            stopped.cancelled = true;
+            return stopped;
+        }
+    }
     if (bytes.size() > kImportLimitBytes)
-        return {{}, {tooLargeReason(bytes.size(), what)}};
-    return {decodeImported(bytes), {}};
+        return failedImport(tooLargeReason(bytes.size(), what));
+    ImportedText read;
+    read.text = decodeImported(bytes);
+    return read;
 }
 
 LocalTime localTimeNow() {

@@ -18,6 +18,7 @@
 #include <QToolButton>
 
 #include "ModalDriver.h"
+#include "ReadWait.h"
 #include "WindowFixture.h"
 #include "ui/ValueBox.h"
 
@@ -59,6 +60,7 @@ class HistoryWindowTest : public WindowTest {
             dialog->done(QDialog::Accepted);
         });
         inHistory<QPushButton>("HistoryImportButton")->click();
+        waitForReading(*history);
     }
 
     QString status() const { return inHistory<QLabel>("HistoryStatus")->text(); }

@@ -16,6 +16,7 @@
 #include <iostream>
 
 #include "ModalDriver.h"
+#include "ReadWait.h"
 #include "WindowFixture.h"
 #include "lists/NumberText.h"
 #include "ui/ChunkedText.h"
@@ -169,8 +170,10 @@ TEST_F(HugeInputTest, LargeImportHoldsExactlyTheFileAndKeepsProcessingEvents) {
     }
     choose(path);
     const std::string what = "import " + std::to_string(size / kMiB) + " MB";
-    const EventPasses passes =
-        countPassesDuring(what.c_str(), [this] { named<QPushButton>("导入大底")->click(); });
+    const EventPasses passes = countPassesDuring(what.c_str(), [this] {
+        named<QPushButton>("导入大底")->click();
+        waitForReading(*window);
+    });
     EXPECT_GE(passes.fired, 3);
     const std::string shown = baseList();
     EXPECT_EQ(shown.size(), static_cast<std::size_t>(bytes.size()));

@@ -17,6 +17,7 @@
 #include <QToolButton>
 
 #include "ModalDriver.h"
+#include "ReadWait.h"
 #include "WindowFixture.h"
 #include "lists/ReportFile.h"
 #include "support/FileSizeLimit.h"
@@ -113,7 +114,10 @@ class TextFilesTest : public WindowTest {
     }
 
     void save() { named<QToolButton>("保存")->click(); }
-    void import() { named<QPushButton>("导入大底")->click(); }
+    void import() {
+        named<QPushButton>("导入大底")->click();
+        waitForReading(*window);
+    }
 
     void setResult(const char* report) { setText("ResultBox", report); }
 
@@ -287,6 +291,23 @@ INSTANTIATE_TEST_SUITE_P(
                       ImportCase{"Undecodable", QByteArray("\x81\x20\xFF\xFE\xFD 123")},
                       ImportCase{"NoNumber", QByteArray("hello 12\n")}),
     [](const auto& test) { return std::string(test.param.name); });
+
+// A long import reads on a worker with a progress strip; "取消" leaves everything as it was.
+TEST_F(TextFilesTest, ALongImportCancelledChangesNothing) {
+    const QString path = inFolder("long.txt");
+    QByteArray bytes;
+    for (int i = 0; i < 2'000'000; ++i)
+        bytes += QByteArray::number(100 + i % 900) + "\r\n";
+    writeBytes(path, bytes);
+    setText("BaseListBox", "111 222");
+    choose(path);
+    named<QPushButton>("导入大底")->click();
+    EXPECT_FALSE(named<QWidget>("ReadProgress")->isHidden());
+    named<QPushButton>("ReadCancel")->click();
+    waitForReading(*window);
+    EXPECT_EQ(baseList(), "111 222");
+    EXPECT_EQ(named<QLabel>("StatusLine")->toolTip(), QStringLiteral("已取消导入，大底保持原样"));
+}
 
 // Two reports saved into one file come back as their two listings, one line each: "取 交 集"
 // then finds the numbers the two results share. Dates, counts and conditions give none.

@@ -97,6 +97,10 @@ void importEveryShapeThroughTheDialog() {
             dialog->done(QDialog::Accepted);
         });
         named<QPushButton>(history, "HistoryImportButton")->click();
+        // The file is read on a worker; the strip goes when the draws are in.
+        auto* strip = named<QWidget>(history, "ReadProgress");
+        while (!strip->isHidden())
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         named<QPushButton>(history, "BacktestButton")->click();
         std::printf("%-16s rows %d; %s\n  %s\n", historyShapeName(shape), rows(history),
                     named<QLabel>(history, "HistoryStatus")->text().toStdString().c_str(),
