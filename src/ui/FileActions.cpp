@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <utility>
 
 #include "ui/TextFiles.h"
 
@@ -36,6 +37,15 @@ FileActions::FileActions(QWidget* window)
 }
 
 QString FileActions::chooseTextFile(FileUse use) {
+    if (chooser_) {
+        const Chooser once = std::exchange(chooser_, nullptr);
+        const QString chosen = once(use);
+        if (!chosen.isEmpty()) {
+            lastFiles_[use] = chosen;
+            lastDirectory_ = QFileInfo(chosen).absolutePath();
+        }
+        return chosen;
+    }
     const bool forSaving = use == FileUse::SaveReport || use == FileUse::SaveScheme;
     dialog_->setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog_->setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -28,6 +29,11 @@ class FileActions : public QObject {
     // Shows the dialog to save or to open a text file for the use. Empty when the player cancels.
     QString chooseTextFile(FileUse use);
 
+    // What answers the next choice in place of the dialog: a test tool gives the file a player
+    // would choose (empty: cancelled) without driving Qt's dialog, which answers the ones after.
+    using Chooser = std::function<QString(FileUse use)>;
+    void setChooser(Chooser chooser) { chooser_ = std::move(chooser); }
+
     // Both do nothing while `busy`: a dialog inside a run's event passes would nest its loop.
     // The file saved to, or nothing when the player cancels or the save fails.
     std::optional<QString> saveReport(const std::string& report, bool busy);
@@ -40,6 +46,7 @@ class FileActions : public QObject {
   private:
     QWidget* window_;
     QFileDialog* dialog_;
+    Chooser chooser_;
     // Each use fills in its own last file, so that repeated saves go to one file and an import
     // never offers a report; without one the dialog opens where the last file was.
     QString lastDirectory_;

@@ -543,6 +543,10 @@ const std::vector<ValueBox*>& MainWindow::taggedButtons() const {
     return conditions_->boxes().all();
 }
 
+void MainWindow::setFileChooser(std::function<QString(FileUse)> chooser) {
+    files_->setChooser(std::move(chooser));
+}
+
 QFileDialog* MainWindow::fileDialog() const {
     return files_->dialog();
 }

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "features/FilterSettings.h"
 #include "lists/Scheme.h"
 #include "run/Session.h"
+#include "ui/FileActions.h"
 #include "ui/OmissionHints.h"
 #include "ui/TopBar.h"
 
@@ -56,6 +58,8 @@ class MainWindow : public QWidget {
     // What the program keeps between the player's actions: the last results, the store flag.
     Session& session() { return session_; }
     QFileDialog* fileDialog() const;
+    // Answers the next file choice in place of the dialog (test tools).
+    void setFileChooser(std::function<QString(FileUse)> chooser);
     // The filter settings as the window shows them now.
     FilterSettings readSettings() const;
     // The shortest time between two event passes of a run (5 ms); tests set 0.

@@ -49,15 +49,9 @@ class HistoryWindowTest : public WindowTest {
     }
 
     void importFile(const QString& path) {
-        whenModalAppears(window.get(), [path](QWidget* modal) {
-            auto* dialog = qobject_cast<QDialog*>(modal);
-            ASSERT_NE(dialog, nullptr);
-            EXPECT_EQ(modal->objectName(), QStringLiteral("通用对话框1"));
-            // Downloaded tables are offered too.
-            EXPECT_TRUE(qobject_cast<QFileDialog*>(modal)->nameFilters().join(u' ').contains(
-                QStringLiteral("*.csv")));
-            typeFileName(dialog, path);
-            dialog->done(QDialog::Accepted);
+        window->setFileChooser([path](suoshui::ui::FileUse use) {
+            EXPECT_EQ(use, suoshui::ui::FileUse::ImportHistory);
+            return path;
         });
         inHistory<QPushButton>("HistoryImportButton")->click();
         waitForReading(*history);

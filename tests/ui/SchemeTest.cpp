@@ -100,17 +100,14 @@ class SchemeTest : public WindowTest {
     // follows is read and closed.
     void useFile(MainWindow& on, const char* button, const QString& path) {
         message.clear();
-        whenModalAppears(&on, [this, &on, path](QWidget* modal) {
-            auto* dialog = qobject_cast<QDialog*>(modal);
-            ASSERT_NE(qobject_cast<QFileDialog*>(modal), nullptr);
-            typeFileName(dialog, path);
-            dialog->accept();
+        on.setFileChooser([this, &on, path](suoshui::ui::FileUse) {
             whenModalAppears(&on, [this](QWidget* next) {
                 if (auto* box = qobject_cast<QMessageBox*>(next)) {
                     message = box->text();
                     box->accept();
                 }
             });
+            return path;
         });
         on.findChild<QToolButton*>(QString::fromUtf8(button))->click();
     }
