@@ -225,6 +225,54 @@ NumberTextReading readNumberText(std::string_view text, const ListReading& optio
     return reading;
 }
 
+namespace {
+
+bool isAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Where to end a piece of a long line that starts at `from`: after the last separator within
+// `longest` bytes, else after the last whole three digits of the run that fills the piece.
+std::size_t pieceEnd(std::string_view line, std::size_t from, std::size_t longest) {
+    const std::size_t limit = std::min(line.size(), from + longest);
+    if (limit == line.size())
+        return limit;
+    for (std::size_t at = limit; at > from; --at) {
+        // After a separator, and never inside a character of several bytes.
+        const bool continuesACharacter = (static_cast<unsigned char>(line[at]) & 0xC0) == 0x80;
+        if (!isAsciiDigit(line[at - 1]) && !continuesACharacter)
+            return at;
+    }
+    // One run of digits from `from` on (a piece always starts a run, or after a separator).
+    const std::size_t whole = (limit - from) / 3 * 3;
+    return whole == 0 ? limit : from + whole;
+}
+
+}  // namespace
+
+std::string withShortLines(std::string_view text, std::size_t longest) {
+    longest = std::max<std::size_t>(longest, 3);
+    std::string out;
+    out.reserve(text.size() + text.size() / longest + 1);
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t newline = text.find('\n', start);
+        const std::size_t end = newline == std::string_view::npos ? text.size() : newline;
+        const std::string_view line = text.substr(start, end - start);
+        for (std::size_t from = 0; from < line.size();) {
+            const std::size_t to = pieceEnd(line, from, longest);
+            out.append(line.substr(from, to - from));
+            if (to < line.size())
+                out += '\n';
+            from = to;
+        }
+        if (newline != std::string_view::npos)
+            out += '\n';
+        start = end + 1;
+    }
+    return out;
+}
+
 std::string baseListImportProblem(std::string_view text) {
     if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
         return "文件是空的";

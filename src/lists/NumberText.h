@@ -54,6 +54,11 @@ NumberTextReading readNumberText(std::string_view text, const ListReading& optio
 // with the intersection "取交集（至少出现 2 次）3 注".
 std::string readBackText(const NumberTextReading& reading);
 
+// The text with every line longer than `longest` bytes broken into shorter ones, so that a box
+// never lays out a line of megabytes; what the base list reads from it stays the same. A line is
+// broken after a separator, or, inside a run of digits, after a whole number of three digits.
+std::string withShortLines(std::string_view text, std::size_t longest);
+
 // Why an imported text (decoded to UTF-8) cannot be a base list: empty, binary, not decodable,
 // or without a single number; empty when it can. The box keeps what it held when this is said.
 std::string baseListImportProblem(std::string_view text);

@@ -260,7 +260,7 @@ void InputPages::setText(InputBox box, const QString& value) {
     if (const auto line = lineBoxes_.find(box); line != lineBoxes_.end())
         line->second->setText(value);
     else if (const auto multi = multiLineBoxes_.find(box); multi != multiLineBoxes_.end())
-        putPlainText(multi->second, fromCrLf(value));
+        putPlainText(multi->second, withShortBoxLines(fromCrLf(value)));
 }
 
 int InputPages::intersectCount() const {

@@ -3,7 +3,9 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QMimeData>
 
+#include "ui/LineEnds.h"
 #include "ui/WindowFonts.h"
 
 namespace suoshui::ui {
@@ -46,6 +48,14 @@ void NoteBox::setNote(const QString& note, int line) {
 
 QString NoteBox::note(int line) const {
     return lines_.at(static_cast<std::size_t>(line)).text;
+}
+
+void NoteBox::insertFromMimeData(const QMimeData* source) {
+    if (isReadOnly() || !source->hasText()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    insertPlainText(withShortBoxLines(source->text()));
 }
 
 void NoteBox::resizeEvent(QResizeEvent* event) {

@@ -26,6 +26,8 @@ class NoteBox : public QPlainTextEdit {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    // A pasted line of megabytes comes in broken into short lines (see withShortBoxLines).
+    void insertFromMimeData(const QMimeData* source) override;
     bool viewportEvent(QEvent* event) override;
 
   private:

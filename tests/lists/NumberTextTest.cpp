@@ -204,4 +204,31 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
+// A line of megabytes is broken into short lines for the box; the base list reads the same.
+TEST(WithShortLines, BreaksLongLinesAndReadsTheSame) {
+    std::mt19937 random(20261209);
+    const std::string alphabet = "0123456789 ,，\n12345";
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        const int length = static_cast<int>(random() % 400);
+        for (int i = 0; i < length; ++i)
+            text += alphabet[random() % alphabet.size()];
+        if (round % 3 == 0)
+            text = std::string(static_cast<std::size_t>(length), '7');  // one run of digits
+        const std::size_t longest = 3 + random() % 40;
+        const std::string broken = withShortLines(text, longest);
+        for (const ListReading reading : {ListReading{}, ListReading{true, 2, false}})
+            EXPECT_EQ(readNumberText(broken, reading).kept, readNumberText(text, reading).kept)
+                << text;
+        EXPECT_EQ(normaliseNumberText(broken, {}), normaliseNumberText(text, {})) << text;
+        std::size_t lineStart = 0;
+        for (std::size_t at = 0; at <= broken.size(); ++at) {
+            if (at == broken.size() || broken[at] == '\n') {
+                EXPECT_LE(at - lineStart, longest) << broken;
+                lineStart = at + 1;
+            }
+        }
+    }
+}
+
 }  // namespace suoshui
