@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <set>
+
 #include <array>
 #include <ostream>
 #include <string>
@@ -52,11 +55,11 @@ TEST_P(SumFeatures, MatchTheTable) {
 INSTANTIATE_TEST_SUITE_P(Examples, SumFeatures, ::testing::ValuesIn(kSumCases),
                          [](const auto& test) { return std::string("n") + test.param.number; });
 
-TEST(SumFeatures, TryOrderIsTensUnitsThenHundredsUnitsThenHundredsTens) {
-    EXPECT_EQ(static_cast<int>(kPairsInTryOrder[0]), 1);
-    EXPECT_EQ(kPairsInTryOrder[0], PairSelector::TensUnits);
-    EXPECT_EQ(kPairsInTryOrder[1], PairSelector::HundredsUnits);
-    EXPECT_EQ(kPairsInTryOrder[2], PairSelector::HundredsTens);
+// Each of the three pairs of positions is tried once.
+TEST(SumFeatures, EveryPairIsTriedOnce) {
+    std::set<PairSelector> tried(std::begin(kPairsInTryOrder), std::end(kPairsInTryOrder));
+    EXPECT_EQ(tried.size(), 3u);
+    EXPECT_EQ(std::size(kPairsInTryOrder), 3u);
 }
 
 TEST(SumFeatures, DecimalTextHasNoLeadingZero) {

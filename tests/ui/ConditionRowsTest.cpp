@@ -96,9 +96,10 @@ TEST_F(WindowTest, BoxesStartWithTheirColourScheme) {
         auto* box = qobject_cast<ValueBox*>(tagged(scheme.tag));
         ASSERT_NE(box, nullptr);
         const QColor background = box->litColours().background;
-        EXPECT_EQ(background == QColor(255, 0, 0), scheme.excluded);
+        EXPECT_EQ(background == suoshui::ui::excludeScheme().background, scheme.excluded);
     }
-    EXPECT_EQ(qobject_cast<ValueBox*>(tagged(5))->litColours().background, QColor(0, 255, 0));
+    EXPECT_EQ(qobject_cast<ValueBox*>(tagged(5))->litColours().background,
+              suoshui::ui::includeScheme().background);
 }
 
 TEST_F(WindowTest, ClickingABoxTicksIt) {

@@ -18,6 +18,7 @@
 #include "WindowFixture.h"
 #include "lists/NumberText.h"
 #include "ui/ResultPanel.h"
+#include "ui/WindowColours.h"
 
 namespace {
 
@@ -193,7 +194,7 @@ TEST_F(FeedbackTest, ScrolledRowsNeverShowAboveTheirPart) {
     named<QScrollBar>("ConditionScrollBar")->setValue(300);
     const QImage shot = window->grab().toImage();
     for (int x = 20; x < 500; x += 37)
-        EXPECT_EQ(shot.pixelColor(x, 101), QColor(193, 225, 255)) << x;
+        EXPECT_EQ(shot.pixelColor(x, 101), suoshui::ui::kWindowBackground) << x;
 }
 
 // The extra panel's boxes look as unusable as they are while "启用银选" is unticked.
@@ -204,7 +205,7 @@ TEST_F(FeedbackTest, DisabledBoxesLookDisabled) {
     captioned("启用银选")->click();
     const QColor on = box->grab().toImage().pixelColor(3, 3);
     EXPECT_NE(off, on);
-    EXPECT_EQ(on, QColor(194, 228, 254));
+    EXPECT_EQ(on, suoshui::ui::kFrameFill);
 }
 
 }  // namespace

@@ -205,12 +205,12 @@ class SchemeTest : public GroupOperationsTest, public ::testing::WithParamInterf
 TEST_P(SchemeTest, IncludeSwitchesTheDrawnColours) {
     const SchemeCase& group = GetParam();
     tagged(group.tag)->click();
-    EXPECT_EQ(drawnBackground(group.tag), QColor(255, 0, 0));
+    EXPECT_EQ(drawnBackground(group.tag), suoshui::ui::excludeScheme().background);
     includeBox(group.include)->click();
-    EXPECT_EQ(drawnBackground(group.tag), QColor(0, 255, 0));
+    EXPECT_EQ(drawnBackground(group.tag), suoshui::ui::includeScheme().background);
     EXPECT_TRUE(ticked(group.tag));
     includeBox(group.include)->click();
-    EXPECT_EQ(drawnBackground(group.tag), QColor(255, 0, 0));
+    EXPECT_EQ(drawnBackground(group.tag), suoshui::ui::excludeScheme().background);
 }
 
 INSTANTIATE_TEST_SUITE_P(Groups, SchemeTest,
@@ -249,11 +249,11 @@ TEST_F(GroupOperationsTest, ResetReturnsTheStartState) {
     EXPECT_FALSE(frame("银选面板")->isEnabled());
     auto* pairBox = static_cast<suoshui::ui::ValueBox*>(tagged(190));
     auto* singleBox = static_cast<suoshui::ui::ValueBox*>(tagged(275));
-    EXPECT_EQ(pairBox->litColours().background, QColor(255, 0, 0));
+    EXPECT_EQ(pairBox->litColours().background, suoshui::ui::excludeScheme().background);
     EXPECT_EQ(static_cast<suoshui::ui::ValueBox*>(tagged(262))->litColours().background,
-              QColor(255, 0, 0));
+              suoshui::ui::excludeScheme().background);
     // The single digits keep the scheme they were given.
-    EXPECT_EQ(singleBox->litColours().background, QColor(0, 255, 0));
+    EXPECT_EQ(singleBox->litColours().background, suoshui::ui::includeScheme().background);
 }
 
 // Nothing to clear on a press: typed digits stay, and "重置" empties the box again.
