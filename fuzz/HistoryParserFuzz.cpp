@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "FuzzCheck.h"
 #include "engine/LotteryNumber.h"
 #include "history/DrawFields.h"
 #include "history/HistoryLoadText.h"
@@ -17,12 +18,9 @@
 
 namespace {
 
-using namespace suoshui;
+using suoshui::fuzz::check;
 
-void check(bool condition) {
-    if (!condition)
-        std::abort();
-}
+using namespace suoshui;
 
 bool allDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });

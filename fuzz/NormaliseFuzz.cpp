@@ -7,10 +7,13 @@
 #include <string>
 #include <string_view>
 
+#include "FuzzCheck.h"
 #include "engine/LotteryNumber.h"
 #include "lists/NumberText.h"
 
 namespace {
+
+using suoshui::fuzz::check;
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -56,11 +59,6 @@ bool holdsDigit(std::string_view text) {
             return true;
     }
     return false;
-}
-
-void check(bool condition) {
-    if (!condition)
-        std::abort();
 }
 
 }  // namespace

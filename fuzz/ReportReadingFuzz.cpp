@@ -8,15 +8,13 @@
 #include <string>
 #include <string_view>
 
+#include "FuzzCheck.h"
 #include "lists/ReportFile.h"
 #include "lists/ReportReading.h"
 
 namespace {
 
-void check(bool condition) {
-    if (!condition)
-        std::abort();
-}
+using suoshui::fuzz::check;
 
 // Digits and blanks, in lines ended by CR LF.
 bool isListingLines(const std::string& text) {
