@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "features/OptionCaptions.h"
 #include "lists/InputHints.h"
@@ -232,14 +233,21 @@ void InputPages::watchBaseList() {
     connect(intersectCount_, &QSpinBox::valueChanged, this, readAgain);
     for (const auto& [check, box] : options_)
         connect(box, &QCheckBox::toggled, this, readAgain);
+    connect(&readBack_, &QFutureWatcher<QString>::finished, this, [this] {
+        if (!readBack_.isCanceled() && readBack_.future().resultCount() > 0)
+            baseList_->setNote(readBack_.result());
+    });
     showBaseListReading();
 }
 
 void InputPages::showBaseListReading() {
     const ListReading reading{options_.at(Check::Intersect)->isChecked(), intersectCount(),
                               options_.at(Check::GroupToDirect)->isChecked()};
-    const std::string text = baseList_->toPlainText().toStdString();
-    baseList_->setNote(QString::fromStdString(readBackText(readNumberText(text, reading))));
+    // A list of megabytes takes a while to read: the worker reads it while the player goes on
+    // typing, and a reading overtaken by a newer one is dropped.
+    readBack_.setFuture(QtConcurrent::run([text = baseList_->toPlainText(), reading] {
+        return QString::fromStdString(readBackText(readNumberText(text.toStdString(), reading)));
+    }));
 }
 
 std::string InputPages::text(InputBox box) const {

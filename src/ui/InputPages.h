@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFutureWatcher>
 #include <QStackedWidget>
 #include <array>
 #include <map>
@@ -92,6 +93,7 @@ class InputPages : public QStackedWidget {
     QSpinBox* intersectCount_ = nullptr;
     NoteBox* baseList_ = nullptr;
     QTimer* readBackDelay_ = nullptr;
+    QFutureWatcher<QString> readBack_;
 };
 
 }  // namespace suoshui::ui
