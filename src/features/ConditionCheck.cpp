@@ -1,6 +1,7 @@
 #include "features/ConditionCheck.h"
 
 #include <bit>
+#include <vector>
 
 #include "engine/GbkLength.h"
 #include "features/ConditionChain.h"
@@ -10,9 +11,23 @@ namespace suoshui {
 
 namespace {
 
-std::uint64_t rejectingGroups(const FilterSettings& settings, std::string_view number) {
-    std::uint64_t rejecting = 0;
+// A plain group with no box ticked passes every number: only the others are asked, once per
+// reading of the settings rather than for each of the thousand numbers.
+std::vector<const ConditionGroup*> groupsThatMayReject(const FilterSettings& settings) {
+    std::vector<const ConditionGroup*> groups;
     for (const ConditionGroup* group : testedGroups()) {
+        const bool plain = group->test == TestKind::General || group->test == TestKind::ExtraGroup;
+        if (!plain || anyTicked(settings.boxes, group->tags))
+            groups.push_back(group);
+    }
+    return groups;
+}
+
+std::uint64_t rejectingGroups(const FilterSettings& settings,
+                              const std::vector<const ConditionGroup*>& groups,
+                              std::string_view number) {
+    std::uint64_t rejecting = 0;
+    for (const ConditionGroup* group : groups) {
         if (!passesGroup(settings, *group, number))
             rejecting |= groupBit(*group);
     }
@@ -73,12 +88,13 @@ ConditionCheck::ConditionCheck(const FilterSettings& settings) {
     const std::uint64_t counted = toleranceGroups(settings);
     // Measured once: the single exclusions' text may be as long as the player pasted.
     const bool sets = setsApply(settings);
+    const std::vector<const ConditionGroup*> groups = groupsThatMayReject(settings);
     for (int value = 0; value < kNumberCount; ++value) {
         const std::string number = numberText(value);
         Verdict& verdict = verdicts_[static_cast<std::size_t>(value)];
         verdict.typeFits = listsKind(settings.numberType, groupKind(number));
         verdict.setsExclude = sets && coveredBySets(settings, number);
-        verdict.rejectingGroups = rejectingGroups(settings, number);
+        verdict.rejectingGroups = rejectingGroups(settings, groups, number);
         const int failed = groupCount(verdict.rejectingGroups & counted);
         verdict.conditionsPass = tolerance.on
                                      ? failed >= tolerance.fewest && failed <= tolerance.most
