@@ -203,6 +203,10 @@ const ConditionGroup* groupWithFeature(Feature feature);
 // The row that holds a tag; nullptr for a tag that no row carries.
 const ConditionRow* rowOfTag(int tag);
 
+// The value box of the feature's group whose caption is the value ("百位" and "6", "和值" and
+// "19"); nothing when the group has no such box.
+std::optional<int> tagOfFeatureValue(Feature feature, std::string_view value);
+
 enum class BoxKind { Value, SelectAll, Relay };
 
 // One tagged control in window control order.

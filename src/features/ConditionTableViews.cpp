@@ -180,4 +180,16 @@ bool startsExcluded(int tag) {
     return false;
 }
 
+std::optional<int> tagOfFeatureValue(Feature feature, std::string_view value) {
+    const ConditionGroup* group = groupWithFeature(feature);
+    if (!group)
+        return std::nullopt;
+    for (int tag = group->tags.first; tag <= group->tags.last; ++tag) {
+        const ConditionRow* row = rowOfTag(tag);
+        if (row && row->captionOf(tag) == value)
+            return tag;
+    }
+    return std::nullopt;
+}
+
 }  // namespace suoshui

@@ -1,5 +1,7 @@
 // What must hold of the condition table as a whole, whatever its rows say in detail.
+#include "engine/LotteryNumber.h"
 #include "features/ConditionTable.h"
+#include "features/FeatureText.h"
 
 #include <gtest/gtest.h>
 
@@ -112,4 +114,18 @@ TEST(ConditionTable, ExcludeColoursStartWhereTickedMeansThrownOut) {
 }
 
 }  // namespace
+// The trend chart ticks the box of a drawn value: every value a number can have has its box.
+TEST(TagOfFeatureValue, FindsTheBoxOfEveryDrawnValue) {
+    for (Feature feature :
+         {Feature::Hundreds, Feature::Tens, Feature::Units, Feature::DigitSum, Feature::Span}) {
+        for (int value = 0; value < kNumberCount; ++value) {
+            const std::string text = featureText(feature, numberText(value));
+            const std::optional<int> tag = tagOfFeatureValue(feature, text);
+            ASSERT_TRUE(tag) << text;
+            EXPECT_EQ(rowOfTag(*tag)->captionOf(*tag), text);
+        }
+    }
+    EXPECT_EQ(tagOfFeatureValue(Feature::DigitSum, "28"), std::nullopt);
+}
+
 }  // namespace suoshui
