@@ -15,6 +15,7 @@ namespace suoshui::ui {
 namespace {
 
 const QString kTextFileFilter = QStringLiteral("文本文件 (*.txt)");
+const QString kPictureFilter = QStringLiteral("PNG 图片 (*.png)");
 // Draw histories come as downloaded tables too, most often saved as .csv.
 const QString kHistoryFileFilter = QStringLiteral("开奖历史 (*.txt *.csv);;所有文件 (*)");
 
@@ -46,11 +47,17 @@ QString FileActions::chooseTextFile(FileUse use) {
         }
         return chosen;
     }
-    const bool forSaving = use == FileUse::SaveReport || use == FileUse::SaveScheme;
+    const bool forSaving =
+        use == FileUse::SaveReport || use == FileUse::SaveScheme || use == FileUse::ExportTrend;
     dialog_->setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog_->setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog_->setNameFilter(use == FileUse::ImportHistory ? kHistoryFileFilter : kTextFileFilter);
-    dialog_->setDefaultSuffix(forSaving ? QStringLiteral("txt") : QString());
+    const bool picture = use == FileUse::ExportTrend;
+    dialog_->setNameFilter(use == FileUse::ImportHistory ? kHistoryFileFilter
+                           : picture                     ? kPictureFilter
+                                                         : kTextFileFilter);
+    dialog_->setDefaultSuffix(picture     ? QStringLiteral("png")
+                              : forSaving ? QStringLiteral("txt")
+                                          : QString());
     // A report save appends to an existing file, so there is nothing to confirm.
     dialog_->setOption(QFileDialog::DontConfirmOverwrite, use == FileUse::SaveReport);
     // Its own last file, in that file's folder; else an empty name where the last file was.

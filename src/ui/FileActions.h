@@ -13,7 +13,14 @@ class QWidget;
 namespace suoshui::ui {
 
 // What a file is chosen for; each remembers its own last file.
-enum class FileUse { SaveReport, ImportBaseList, SaveScheme, LoadScheme, ImportHistory };
+enum class FileUse {
+    SaveReport,
+    ImportBaseList,
+    SaveScheme,
+    LoadScheme,
+    ImportHistory,
+    ExportTrend
+};
 
 // The file actions of the main window through its one file dialog: "保存" writes the report
 // into a text file, "导入大底" reads a text file for the base list, and the other windows choose

@@ -106,6 +106,9 @@ QWidget* HistoryWindow::buildLoadRow() {
     buttons->addWidget(lottery_);
     buttons->addWidget(import);
     buttons->addWidget(clear);
+    QPushButton* trend = makeButton("HistoryTrendButton", QStringLiteral("走势图"), row);
+    buttons->addWidget(trend);
+    connect(trend, &QPushButton::clicked, this, &HistoryWindow::trendRequested);
     buttons->addStretch();
     layout->addLayout(buttons);
     layout->addWidget(reader_);

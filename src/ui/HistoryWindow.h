@@ -43,6 +43,8 @@ class HistoryWindow : public QWidget {
     void hitLineChanged(const QString& line);
     // "显示遗漏": the omission written in the main window's value boxes.
     void omissionShownChanged(bool shown);
+    // "走势图": the chart of these draws.
+    void trendRequested();
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -36,6 +36,8 @@
 #include "ui/StartWindow.h"
 #include "ui/TextFiles.h"
 #include "ui/ToleranceControls.h"
+#include "ui/TrendWindow.h"
+#include "ui/ValueBox.h"
 #include "ui/WindowColours.h"
 #include "ui/WindowFonts.h"
 
@@ -112,6 +114,11 @@ void MainWindow::addFeatureButtons() {
                                   QStringLiteral("开奖历史：导入往期开奖号码，核对中奖，回测条件"),
                                   QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(history, &QToolButton::clicked, this, [this] { openHistoryWindow(); });
+    QToolButton* trend = topBar_->addFeatureButton(
+        QStringLiteral("TrendButton"), QStringLiteral("走势图"),
+        QStringLiteral("走势图：开奖号码的走势、遗漏和冷热，双击格子勾选号码"),
+        QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(trend, &QToolButton::clicked, this, [this] { openTrendWindow(); });
     addSchemeButtons();
     keepSessions();
 }
@@ -176,6 +183,68 @@ store::KeptHistory& MainWindow::keptHistory() {
     return *kept_;
 }
 
+// The value boxes a trend chart cell stands for: the digits of the three positions, 和值, 跨度.
+std::map<std::pair<Feature, QString>, ValueBox*> MainWindow::trendBoxes() const {
+    std::map<int, ValueBox*> byTag;
+    for (ValueBox* box : taggedButtons())
+        byTag.emplace(box->tag(), box);
+    std::map<std::pair<Feature, QString>, ValueBox*> boxes;
+    for (const auto& [feature, values] :
+         {std::pair{Feature::Hundreds, 10}, std::pair{Feature::Tens, 10},
+          std::pair{Feature::Units, 10}, std::pair{Feature::DigitSum, 28},
+          std::pair{Feature::Span, 10}}) {
+        for (int value = 0; value < values; ++value) {
+            const QString caption = QString::number(value);
+            const std::optional<int> tag = tagOfFeatureValue(feature, caption.toStdString());
+            if (tag && byTag.count(*tag))
+                boxes[{feature, caption}] = byTag.at(*tag);
+        }
+    }
+    return boxes;
+}
+
+TrendWindow* MainWindow::openTrendWindow() {
+    if (!trend_) {
+        const auto boxes =
+            std::make_shared<const std::map<std::pair<Feature, QString>, ValueBox*>>(trendBoxes());
+        trend_ = new TrendWindow(
+            *kept_,
+            [this] {
+                return session_.runInProgress ? QString()
+                                              : files_->chooseTextFile(FileUse::ExportTrend);
+            },
+            this);
+        trend_->setTickedLookup([boxes](Feature feature, const QString& value) {
+            const auto found = boxes->find({feature, value});
+            return found != boxes->end() && found->second->isChecked();
+        });
+        // A double click ticks the box as a click on it would, and the status line says so.
+        connect(trend_, &TrendWindow::cellDoubleClicked, this,
+                [this, boxes](Feature feature, const QString& value) {
+                    const auto found = boxes->find({feature, value});
+                    if (found == boxes->end())
+                        return;
+                    ValueBox* box = found->second;
+                    if (!box->isEnabled()) {
+                        results_->showStatus(
+                            QStringLiteral("走势图：%1 现在不能勾选").arg(box->accessibleName()));
+                        return;
+                    }
+                    box->click();
+                    results_->showStatus(QStringLiteral("走势图：%1 %2")
+                                             .arg(box->isChecked() ? QStringLiteral("勾选了")
+                                                                   : QStringLiteral("取消了"),
+                                                  box->accessibleName()));
+                    trend_->tickedChanged();
+                });
+        connect(runControls_, &RunControls::settingsChanged, trend_, &TrendWindow::tickedChanged);
+    }
+    trend_->show();
+    trend_->raise();
+    trend_->activateWindow();
+    return trend_;
+}
+
 HistoryWindow* MainWindow::openHistoryWindow() {
     if (!history_) {
         HistoryLinks links;
@@ -187,6 +256,7 @@ HistoryWindow* MainWindow::openHistoryWindow() {
         };
         history_ = new HistoryWindow(std::move(links), *kept_, this);
         connect(history_, &HistoryWindow::hitLineChanged, results_, &ResultPanel::showHitLine);
+        connect(history_, &HistoryWindow::trendRequested, this, [this] { openTrendWindow(); });
         connect(history_, &HistoryWindow::omissionShownChanged, this,
                 [this](bool shown) { omissionHints_.showInBoxes(shown); });
         history_->resultsChanged();

@@ -2,9 +2,11 @@
 
 #include <QWidget>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
+#include "features/ConditionTable.h"
 #include "features/FilterSettings.h"
 #include "lists/Scheme.h"
 #include "run/Session.h"
@@ -30,6 +32,7 @@ class ConditionPanel;
 class FileActions;
 class BackgroundRead;
 class HistoryWindow;
+class TrendWindow;
 class SessionKeeper;
 class InputPages;
 class OptionRows;
@@ -69,6 +72,8 @@ class MainWindow : public QWidget {
     // Writes the window's conditions, base list and last result into the data folder, for
     // "恢复上次"; done whenever the window closes.
     void keepSession();
+    // "走势图": made when first opened, then shown again.
+    TrendWindow* openTrendWindow();
     // The draws the program keeps, one history per lottery, and the chosen lottery.
     store::KeptHistory& keptHistory();
 
@@ -97,6 +102,7 @@ class MainWindow : public QWidget {
     void countTickedGroups();
     void addFeatureButtons();
     void keepHistory();
+    std::map<std::pair<Feature, QString>, ValueBox*> trendBoxes() const;
     void keepSessions();
     void restoreSession(const KeptSession& kept);
     void showOmissionHints();
@@ -115,6 +121,7 @@ class MainWindow : public QWidget {
     RunControls* runControls_ = nullptr;
     ToleranceControls* tolerance_ = nullptr;
     HistoryWindow* history_ = nullptr;
+    TrendWindow* trend_ = nullptr;
     store::KeptHistory* kept_ = nullptr;
     OmissionHints omissionHints_;
     bool closeAfterRun_ = false;
