@@ -31,19 +31,6 @@ BoxStates::BoxStates() : captions_(tableCaptions()) {}
 
 BoxStates::BoxStates(std::shared_ptr<const Captions> captions) : captions_(std::move(captions)) {}
 
-int BoxStates::slotOf(int tag) {
-    if (tag >= 1 && tag <= kExtraTags.last)
-        return tag;
-    if (kToggleTags.contains(tag))
-        return kExtraTags.last + 1 + tag - kToggleTags.first;
-    return -1;
-}
-
-bool BoxStates::ticked(int tag) const {
-    const int slot = slotOf(tag);
-    return slot >= 0 && ticked_.test(static_cast<std::size_t>(slot));
-}
-
 void BoxStates::setTicked(int tag, bool ticked) {
     const int slot = slotOf(tag);
     if (slot >= 0)

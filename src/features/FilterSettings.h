@@ -24,7 +24,11 @@ class BoxStates {
     // Nothing ticked, with the captions of a window's own boxes (indexed as `captionSlot`).
     explicit BoxStates(std::shared_ptr<const Captions> captions);
 
-    bool ticked(int tag) const;
+    // Asked for every box of every group for each candidate: kept inline.
+    bool ticked(int tag) const {
+        const int slot = slotOf(tag);
+        return slot >= 0 && ticked_.test(static_cast<std::size_t>(slot));
+    }
     // Tags that no box carries are never ticked; setting them changes nothing.
     void setTicked(int tag, bool ticked = true);
     void tick(TagSpan span, bool ticked = true);
@@ -34,7 +38,13 @@ class BoxStates {
     bool operator==(const BoxStates& other) const;
 
     // The slot of a tag in the captions, -1 for a tag outside the tagged ranges.
-    static int slotOf(int tag);
+    static constexpr int slotOf(int tag) {
+        if (tag >= 1 && tag <= kExtraTags.last)
+            return tag;
+        if (kToggleTags.contains(tag))
+            return kExtraTags.last + 1 + tag - kToggleTags.first;
+        return -1;
+    }
     static constexpr int kSlotCount = kExtraTags.last + 1 + kToggleTags.count();
 
   private:
