@@ -22,7 +22,8 @@ QString baseListOf(bool oneLine) {
     text.reserve(kBaseListBytes);
     for (qsizetype i = 0; text.size() < kBaseListBytes; ++i) {
         text += QString::number(100 + i % 900);
-        text += oneLine ? QStringLiteral(" ") : QStringLiteral("\n");
+        // Many lines: ten numbers a line, as lists copied from result pages come.
+        text += oneLine || i % 10 != 9 ? QStringLiteral(" ") : QStringLiteral("\n");
     }
     return text;
 }
