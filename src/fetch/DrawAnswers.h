@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "history/DrawHistory.h"
+#include "history/Lottery.h"
+
+namespace suoshui::fetch {
+
+// One page of a source's answer judged: its draws, newest first, or why none of it is kept.
+struct DrawPage {
+    DrawHistory draws;
+    QString fault;  // empty when the page is whole
+};
+
+// The 福彩3D answer of the 中国福利彩票 site: JSON with the draws under "result", each with
+// "code" (issue), "date" ("2026-06-13(六)") and "red" ("3,7,7"). Only these names are relied on.
+DrawPage readWelfareAnswer(const QByteArray& body);
+
+// The 排列3 answer of the 中国体育彩票 site: JSON with the draws under "value" → "list", each with
+// "lotteryDrawNum" (five digits), "lotteryDrawResult" ("3 7 7") and "lotteryDrawTime".
+DrawPage readSportsAnswer(const QByteArray& body);
+
+}  // namespace suoshui::fetch
