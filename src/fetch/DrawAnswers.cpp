@@ -3,9 +3,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringDecoder>
 #include <optional>
 
 #include "history/FetchedDraws.h"
+#include "history/HistoryParser.h"
 
 namespace suoshui::fetch {
 
@@ -42,6 +44,27 @@ DrawPage judged(const QJsonArray& list, Lottery lottery, const char* issueKey, c
     return page;
 }
 
+// Why a text source's draws cannot be kept; empty when they can.
+QString textDrawsFault(const ParsedHistory& parsed, Lottery lottery) {
+    if (!parsed.failure.empty())
+        return QString::fromStdString(parsed.failure);
+    if (!parsed.conflicts.empty())
+        return QStringLiteral("期号 %1 出现两次，号码不同")
+            .arg(QString::fromStdString(parsed.conflicts.front().key));
+    if (!parsed.skippedLines.empty())
+        return QStringLiteral("第 %1 行读不出开奖号码").arg(parsed.skippedLines.front());
+    for (const Draw& draw : parsed.draws) {
+        if (draw.issue.empty())
+            return QStringLiteral("号码 %1 没有期号，无法和已存的开奖历史对上")
+                .arg(draw.number, 3, 10, QLatin1Char('0'));
+        if (!issueFitsLottery(draw.issue, lottery))
+            return QStringLiteral("期号 %1 不是%2的期号")
+                .arg(QString::fromStdString(draw.issue),
+                     QString::fromStdString(std::string(lotteryName(lottery))));
+    }
+    return {};
+}
+
 }  // namespace
 
 DrawPage readWelfareAnswer(const QByteArray& body) {
@@ -70,6 +93,37 @@ DrawPage readSportsAnswer(const QByteArray& body) {
     }
     return judged(list.toArray(), Lottery::Pailie3, "lotteryDrawNum", "lotteryDrawTime",
                   "lotteryDrawResult");
+}
+
+DrawPage readTextAnswer(const QByteArray& body, Lottery lottery) {
+    DrawPage page;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(body);
+    if (utf8.hasError()) {
+        page.fault = QStringLiteral("返回的文字不是 UTF-8 编码");
+        return page;
+    }
+    if (text.trimmed().startsWith(QLatin1Char('<'))) {
+        page.fault = QStringLiteral("返回的是网页，不是开奖数据");
+        return page;
+    }
+    ParsedHistory parsed = parseHistory(body.toStdString());
+    page.fault = textDrawsFault(parsed, lottery);
+    if (page.fault.isEmpty())
+        page.draws = std::move(parsed.draws);
+    return page;
+}
+
+DrawPage readAnswer(const DrawSource& source, const QByteArray& body) {
+    switch (source.kind) {
+        case SourceKind::Welfare:
+            return readWelfareAnswer(body);
+        case SourceKind::Sports:
+            return readSportsAnswer(body);
+        case SourceKind::Text:
+            break;
+    }
+    return readTextAnswer(body, source.lottery);
 }
 
 }  // namespace suoshui::fetch

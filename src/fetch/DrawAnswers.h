@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include "fetch/DrawSource.h"
 #include "history/DrawHistory.h"
 #include "history/Lottery.h"
 
@@ -21,5 +22,12 @@ DrawPage readWelfareAnswer(const QByteArray& body);
 // The 排列3 answer of the 中国体育彩票 site: JSON with the draws under "value" → "list", each with
 // "lotteryDrawNum" (five digits), "lotteryDrawResult" ("3 7 7") and "lotteryDrawTime".
 DrawPage readSportsAnswer(const QByteArray& body);
+
+// A text source: UTF-8 text the history reader understands (lines such as "2026232 2026-08-30 6 5
+// 8", or a table with a header). Every draw needs an issue of the lottery's form.
+DrawPage readTextAnswer(const QByteArray& body, Lottery lottery);
+
+// The page read as the source's kind says.
+DrawPage readAnswer(const DrawSource& source, const QByteArray& body);
 
 }  // namespace suoshui::fetch
