@@ -1,5 +1,6 @@
-// Feeds arbitrary bytes to the readers of the two JSON answers: a page is either whole, every
-// draw of the lottery's issue form and three digits, or it keeps nothing and says why.
+// Feeds arbitrary bytes to the readers of the two JSON answers and of a text source: a page is
+// either whole, every draw of the lottery's issue form and three digits, or it keeps nothing and
+// says why.
 #include <cstddef>
 #include <cstdint>
 
@@ -18,5 +19,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (page.fault.isEmpty())
             check(suoshui::fetchedDrawsFault(page.draws, lottery).empty());
     }
+    const suoshui::fetch::DrawPage text =
+        suoshui::fetch::readTextAnswer(body, suoshui::Lottery::Pailie3);
+    check(text.fault.isEmpty() || text.draws.empty());
+    for (const suoshui::Draw& draw : text.draws)
+        check(suoshui::issueFitsLottery(draw.issue, suoshui::Lottery::Pailie3) &&
+              draw.number >= 0 && draw.number <= 999);
     return 0;
 }

@@ -107,9 +107,13 @@ std::string mergeText(const DrawMerge& merge) {
     if (!merge.added.empty())
         text += "，最新 " + merge.history.front().issue;
     for (const DrawConflict& conflict : merge.conflicts)
-        text += "；期号 " + conflict.kept.issue + " 已存为 " + numberText(conflict.kept.number) +
-                "，这次读到 " + numberText(conflict.read.number) + "：未改";
+        text += "；" + conflictText(conflict);
     return text;
+}
+
+std::string conflictText(const DrawConflict& conflict) {
+    return "期号 " + conflict.kept.issue + " 已存为 " + numberText(conflict.kept.number) +
+           "，这次读到 " + numberText(conflict.read.number) + "：未改";
 }
 
 }  // namespace suoshui

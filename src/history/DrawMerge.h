@@ -43,5 +43,7 @@ std::size_t lineOfIssue(std::string_view text, std::string_view issue);
 // What an addition did, in the player's words: "新增 12 期，已有 71 期，冲突 1 期（第 4 行）", then
 // each conflict: "期号 2026232 已存为 658，这次读到 659：未改".
 std::string mergeText(const DrawMerge& merge);
+// One conflict: "期号 2026232 已存为 658，这次读到 659：未改".
+std::string conflictText(const DrawConflict& conflict);
 
 }  // namespace suoshui

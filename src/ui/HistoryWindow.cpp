@@ -22,6 +22,7 @@
 #include "ui/BackgroundRead.h"
 #include "ui/BacktestPanel.h"
 #include "ui/DrawTableModel.h"
+#include "ui/HistoryUpdatePanel.h"
 #include "ui/HitCheckPanel.h"
 #include "ui/QtText.h"
 #include "ui/TextFiles.h"
@@ -103,7 +104,9 @@ QWidget* HistoryWindow::buildLoadRow() {
     QPushButton* import = makeButton("HistoryImportButton", QStringLiteral("导入文件…"), row);
     QPushButton* clear = makeButton("HistoryClearButton", QStringLiteral("清空"), row);
     reader_ = new BackgroundRead(row);
+    auto* update = new HistoryUpdatePanel(kept_, row);
     buttons->addWidget(lottery_);
+    buttons->addWidget(update);
     buttons->addWidget(import);
     buttons->addWidget(clear);
     QPushButton* trend = makeButton("HistoryTrendButton", QStringLiteral("走势图"), row);
@@ -119,6 +122,7 @@ QWidget* HistoryWindow::buildLoadRow() {
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(status_);
+    connect(update, &HistoryUpdatePanel::reported, this, &HistoryWindow::showStatus);
     connect(import, &QPushButton::clicked, this, &HistoryWindow::importFile);
     connect(clear, &QPushButton::clicked, this, &HistoryWindow::clearHistory);
     connect(lottery_, &QComboBox::currentIndexChanged, this,

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include "support/LocalSources.h"
 #include "ui/Translations.h"
 
 // The window tests need one application object for the whole program.
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     QTemporaryDir dataHome;
     qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
     QApplication application(argc, argv);
+    pointSourcesAt(dataHome.path(), unreachableSources());
     suoshui::ui::installChineseTranslations(application);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -10,6 +10,7 @@
 
 #include "BoxTexts.h"
 #include "ButtonLookup.h"
+#include "support/LocalSources.h"
 #include "ui/MainWindow.h"
 
 // A fresh main window per test, found through the names a test tool would use.
@@ -18,6 +19,7 @@ class WindowTest : public ::testing::Test {
     // Every test starts with nothing kept: its own data folder.
     void SetUp() override {
         qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
+        pointSourcesAt(dataHome.path(), unreachableSources());
         window = std::make_unique<MainWindow>();
     }
 
