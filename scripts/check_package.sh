@@ -67,9 +67,9 @@ field() { dpkg-deb --field "$deb" "$1"; }
 description=$(field Description)
 [[ "$description" == *"Fucai 3D"* ]] || fail "the description has no English text"
 [[ "$description" == *"选号缩水"* ]] || fail "the description has no Chinese text"
-# dpkg-shlibdeps found the program's libraries: Qt's widgets and the C library at least.
+# dpkg-shlibdeps found the program's libraries: Qt's widgets and network and the C library at least.
 depends=$(field Depends)
-[[ "$depends" == *libqt6widgets6* && "$depends" == *libc6* ]] \
+[[ "$depends" == *libqt6widgets6* && "$depends" == *libqt6network6* && "$depends" == *libc6* ]] \
     || fail "Depends '$depends' does not name the program's libraries"
 # The plug-ins Qt loads by name, which no linked library names: the kept history's SQLite driver
 # (needed) and the translations of Qt's own dialogs (recommended).
