@@ -141,9 +141,12 @@ SourceList readSourcesFile(const QString& path) {
     for (const QString& group : groupsInFileOrder(path, settings.childGroups())) {
         settings.beginGroup(group);
         QString problem;
-        if (std::optional<DrawSource> source = sourceOfGroup(settings, group, problem))
+        if (std::optional<DrawSource> source = sourceOfGroup(settings, group, problem)) {
+            // Every message names the source: a group without a name gets its place.
+            if (source->name.trimmed().isEmpty())
+                source->name = QStringLiteral("第 %1 个来源").arg(list.sources.size() + 1);
             list.sources.push_back(std::move(*source));
-        else
+        } else
             list.problems
                 << QStringLiteral("sources.ini 的 [%1]：%2，没有用它").arg(group, problem);
         settings.endGroup();
