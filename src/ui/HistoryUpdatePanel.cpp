@@ -114,6 +114,7 @@ void HistoryUpdatePanel::showRunning(bool running) {
     button_->setEnabled(!running);
     progress_->setVisible(running);
     cancel_->setVisible(running);
+    emit runningChanged(running);
 }
 
 }  // namespace suoshui::ui

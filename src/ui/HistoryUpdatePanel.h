@@ -34,6 +34,9 @@ class HistoryUpdatePanel : public QWidget {
   signals:
     // What is happening or what happened, for the window's status line.
     void reported(const QString& text, bool failed);
+    // An update started or ended: 清空 waits until it is over, or the fetched draws would come
+    // back into a history the player just cleared.
+    void runningChanged(bool running);
 
   private:
     void finished(const fetch::UpdateOutcome& outcome);

@@ -123,6 +123,7 @@ QWidget* HistoryWindow::buildLoadRow() {
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(status_);
     connect(update, &HistoryUpdatePanel::reported, this, &HistoryWindow::showStatus);
+    connect(update, &HistoryUpdatePanel::runningChanged, clear, &QWidget::setDisabled);
     connect(import, &QPushButton::clicked, this, &HistoryWindow::importFile);
     connect(clear, &QPushButton::clicked, this, &HistoryWindow::clearHistory);
     connect(lottery_, &QComboBox::currentIndexChanged, this,

@@ -78,7 +78,9 @@ TEST_F(HistoryUpdateTest, NewDrawsAreAddedLikeAnImportAndSaid) {
     clickUpdate();
     EXPECT_TRUE(inHistory<QProgressBar>("HistoryUpdateProgress")->isVisible());
     EXPECT_TRUE(inHistory<QPushButton>("HistoryUpdateCancel")->isVisible());
+    EXPECT_FALSE(inHistory<QPushButton>("HistoryClearButton")->isEnabled());
     waitForUpdate();
+    EXPECT_TRUE(inHistory<QPushButton>("HistoryClearButton")->isEnabled());
     EXPECT_EQ(status(), QStringLiteral("福彩网：新增 3 期，最新 2026154"));
     EXPECT_FALSE(statusIsRed());
     EXPECT_EQ(rows(), 5);
