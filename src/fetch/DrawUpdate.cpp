@@ -181,8 +181,17 @@ void DrawUpdate::replyArrived() {
     }
     if (failure)
         sourceFailed(*failure);
+    else if (source().kind != SourceKind::Text &&
+             reply->header(QNetworkRequest::ContentTypeHeader)
+                 .toString()
+                 .contains(QLatin1String("html"), Qt::CaseInsensitive))
+        sourceFailed(Failure{pagePrefix() + QStringLiteral("返回的是网页，不是开奖数据")});
     else
         pageArrived(reply->readAll());
+}
+
+QString DrawUpdate::pagePrefix() const {
+    return page_ > 1 ? QStringLiteral("第 %1 页：").arg(page_) : QString();
 }
 
 std::optional<DrawUpdate::Failure> DrawUpdate::failureOf(QNetworkReply& reply) const {
@@ -226,8 +235,7 @@ void DrawUpdate::pageArrived(const QByteArray& body) {
     if (fault.isEmpty() && !page.draws.empty())
         fault = takePage(page.draws, reachedEnd);
     if (!fault.isEmpty()) {
-        sourceFailed(
-            Failure{page_ > 1 ? QStringLiteral("第 %1 页：%2").arg(page_).arg(fault) : fault});
+        sourceFailed(Failure{pagePrefix() + fault});
         return;
     }
     emit progressed(source().name, page_, static_cast<int>(received_.size()));

@@ -71,6 +71,7 @@ class DrawUpdate : public QObject {
     void replyArrived();
     std::optional<Failure> failureOf(QNetworkReply& reply) const;
     void pageArrived(const QByteArray& body);
+    QString pagePrefix() const;
     QString takePage(const DrawHistory& draws, bool& reachedEnd);
     void sourceFailed(const Failure& failure);
     void sourceDone();

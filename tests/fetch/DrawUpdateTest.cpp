@@ -105,6 +105,11 @@ INSTANTIATE_TEST_SUITE_P(
                           .body = "<!DOCTYPE html><html><body>系统维护中</body></html>"};
                   },
                   "网页", 1},
+        FaultCase{"JsonSentAsAWebPage",
+                  [](auto&) {
+                      return HttpReply{.contentType = "text/html", .body = welfarePage(2026154, 3)};
+                  },
+                  "网页", 1},
         FaultCase{"TruncatedJson",
                   [](auto&) { return HttpReply{.body = welfarePage(2026154, 5).left(90)}; },
                   "不完整", 1},
