@@ -174,6 +174,19 @@ class RowBuilder {
         }
     }
 
+    // A screen reader says which boxes the toggle selects: "和值 全选", or for a row with two
+    // toggles the boxes of each, "高中低至低中高 全选".
+    QString toggleName(const ConditionRow& row, const RowLayout& layout, const ValueBox& toggle,
+                       std::size_t index) const {
+        const SelectAllToggleDef& def = row.toggles[index];
+        const ValueBox* first = built_.boxes.find(def.first);
+        const ValueBox* last = built_.boxes.find(def.first + def.count - 1);
+        QString whose = headingOf(layout, &toggle);
+        if (row.toggles.size() > 1 && first != nullptr && last != nullptr)
+            whose = first->text() + QStringLiteral("至") + last->text();
+        return whose.isEmpty() ? toggle.text() : whose + QStringLiteral(" ") + toggle.text();
+    }
+
     // A toggle sits at the end of the first line, or of the display line that names it.
     static int toggleTop(const RowLayout& layout, int toggle) {
         int line = 0;
@@ -193,6 +206,7 @@ class RowBuilder {
             toggle->setObjectName(qtText(row.name) + QStringLiteral(":") + QString::number(tag));
             toggle->setGeometry(kToggleLeft, toggleTop(layout, static_cast<int>(index)),
                                 kToggleWidth, kToggleHeight);
+            toggle->setAccessibleName(toggleName(row, layout, *toggle, index));
             obstacles.push_back(toggle->geometry().adjusted(-2, 0, 0, 0));
             built_.boxes.add(toggle);
         }

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTimer>
 #include <stdexcept>
@@ -81,6 +82,20 @@ TEST_F(WindowTest, ValueBoxesAreNamedAfterTheirRowAndCaption) {
 
 // A screen reader says what a control is for, in Chinese: never a legacy window-definition name
 // ("编辑框1", "退出1"), an English object name or nothing.
+// Some forty toggles read "全选": a screen reader must say whose.
+TEST_F(WindowTest, EverySelectAllToggleIsNamedWithItsBoxes) {
+    QSet<QString> names;
+    int toggles = 0;
+    for (const auto* toggle : window->findChildren<suoshui::ui::SelectAllToggle*>()) {
+        ++toggles;
+        const QString name = toggle->accessibleName();
+        EXPECT_TRUE(name.endsWith(QStringLiteral(" 全选"))) << name.toStdString();
+        EXPECT_FALSE(names.contains(name)) << name.toStdString() << " twice";
+        names.insert(name);
+    }
+    EXPECT_GT(toggles, 30);
+}
+
 TEST_F(WindowTest, EveryControlHasAChineseAccessibleName) {
     const QRegularExpression latin(QStringLiteral("^[A-Za-z]"));
     const QRegularExpression endsInDigit(QStringLiteral("\\d$"));
