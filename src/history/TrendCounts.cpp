@@ -107,4 +107,8 @@ PerPositionDigit<HotCold> hotCold(const DrawHistory& history) {
     return table;
 }
 
+std::string boundedCountText(const BoundedCount& count) {
+    return (count.atLeast ? "≥" : "") + std::to_string(count.value);
+}
+
 }  // namespace suoshui

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "history/DrawHistory.h"
@@ -15,6 +16,9 @@ struct BoundedCount {
 
     bool operator==(const BoundedCount&) const = default;
 };
+
+// "12", or "≥12" for a lower bound.
+std::string boundedCountText(const BoundedCount& count);
 
 // The ten digits of the three positions (百位, 十位, 个位), each a column of the trend chart.
 inline constexpr std::size_t kPositions = 3;

@@ -1,5 +1,7 @@
 #include "ui/HotColdModel.h"
 
+#include "ui/QtText.h"
+
 namespace suoshui::ui {
 
 void HotColdModel::showTable(const PerPositionDigit<HotCold>& table) {
@@ -25,8 +27,7 @@ QVariant HotColdModel::data(const QModelIndex& index, int role) const {
     const auto bounded = [sorting](const BoundedCount& count) -> QVariant {
         if (sorting)
             return QVariant::fromValue(static_cast<qulonglong>(count.value));
-        return QString((count.atLeast ? QStringLiteral("≥") : QString()) +
-                       QString::number(count.value));
+        return qtText(boundedCountText(count));
     };
     switch (index.column()) {
         case kPosition:

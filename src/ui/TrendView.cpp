@@ -71,7 +71,17 @@ QString textOf(std::size_t column, const std::string& number) {
 }
 
 QString boundedText(const BoundedCount& count) {
-    return (count.atLeast ? QStringLiteral("≥") : QString()) + QString::number(count.value);
+    return qtText(boundedCountText(count));
+}
+
+// Three characters ("≥12", "104") in a smaller face, so that they fit the cell.
+void drawCellText(QPainter& painter, const QRect& cell, const QString& text) {
+    QFont face = painter.font();
+    face.setPixelSize(text.size() > 2 ? 9 : 11);
+    painter.save();
+    painter.setFont(face);
+    painter.drawText(cell, Qt::AlignCenter, text);
+    painter.restore();
 }
 
 int cellLeft(std::size_t position, int digit) {
@@ -229,11 +239,11 @@ void TrendView::paintRow(QPainter& painter, std::size_t row, int y) const {
                 painter.setPen(Qt::white);
                 painter.drawText(cell, Qt::AlignCenter, value);
             } else if (showOmission_) {
+                // A digit not seen since the oldest kept draw has been missing at least so long.
                 painter.setPen(QColor(150, 150, 150));
-                painter.drawText(
-                    cell, Qt::AlignCenter,
-                    QString::number(
-                        trend.omission[position][static_cast<std::size_t>(digit)].value));
+                drawCellText(
+                    painter, cell,
+                    boundedText(trend.omission[position][static_cast<std::size_t>(digit)]));
             }
         }
     }
@@ -318,13 +328,10 @@ void TrendView::paintStatistics(QPainter& painter, int y) const {
                         text = boundedText(column.currentOmission);
                         break;
                 }
-                QFont small = font();
-                small.setPixelSize(text.size() > 2 ? 9 : 11);
-                painter.setFont(small);
-                painter.drawText(
+                drawCellText(
+                    painter,
                     QRect(cellLeft(position, static_cast<int>(digit)), rowTop, kCell, kRowHeight),
-                    Qt::AlignCenter, text);
-                painter.setFont(font());
+                    text);
             }
         }
         painter.setPen(kRule);
