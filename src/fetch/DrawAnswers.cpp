@@ -13,12 +13,14 @@ namespace suoshui::fetch {
 
 namespace {
 
+const char* const kWebPageFault = "返回的是网页，不是开奖数据";
+
 // An answer that is not a JSON object: an HTML error page, a cut-off body, nothing at all.
 std::optional<QJsonObject> jsonObjectOf(const QByteArray& body, QString& fault) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(body, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        fault = body.trimmed().startsWith('<') ? QStringLiteral("返回的是网页，不是开奖数据")
+        fault = body.trimmed().startsWith('<') ? QString::fromUtf8(kWebPageFault)
                                                : QStringLiteral("返回的数据不完整或不是 JSON");
         return std::nullopt;
     }
@@ -104,7 +106,7 @@ DrawPage readTextAnswer(const QByteArray& body, Lottery lottery) {
         return page;
     }
     if (text.trimmed().startsWith(QLatin1Char('<'))) {
-        page.fault = QStringLiteral("返回的是网页，不是开奖数据");
+        page.fault = QString::fromUtf8(kWebPageFault);
         return page;
     }
     ParsedHistory parsed = parseHistory(body.toStdString());
@@ -114,7 +116,10 @@ DrawPage readTextAnswer(const QByteArray& body, Lottery lottery) {
     return page;
 }
 
-DrawPage readAnswer(const DrawSource& source, const QByteArray& body) {
+DrawPage readAnswer(const DrawSource& source, const QByteArray& body, const QString& contentType) {
+    if (source.kind != SourceKind::Text &&
+        contentType.contains(QLatin1String("html"), Qt::CaseInsensitive))
+        return DrawPage{{}, QString::fromUtf8(kWebPageFault)};
     switch (source.kind) {
         case SourceKind::Welfare:
             return readWelfareAnswer(body);

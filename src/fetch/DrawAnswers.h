@@ -27,7 +27,9 @@ DrawPage readSportsAnswer(const QByteArray& body);
 // 8", or a table with a header). Every draw needs an issue of the lottery's form.
 DrawPage readTextAnswer(const QByteArray& body, Lottery lottery);
 
-// The page read as the source's kind says.
-DrawPage readAnswer(const DrawSource& source, const QByteArray& body);
+// The page read as the source's kind says. A JSON source's answer sent as a web page
+// (`contentType` with "html") is not read.
+DrawPage readAnswer(const DrawSource& source, const QByteArray& body,
+                    const QString& contentType = {});
 
 }  // namespace suoshui::fetch

@@ -4,9 +4,10 @@
 #include <QNetworkCookieJar>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <map>
+#include <set>
 
 #include "fetch/DrawAnswers.h"
+#include "history/FetchedDraws.h"
 
 namespace suoshui::fetch {
 
@@ -109,10 +110,8 @@ void DrawUpdate::cancel() {
         reply->deleteLater();
     }
     outcome_.cancelled = true;
-    if (sourceIndex_ < sources_.size() && received_.size() > outcome_.draws.size()) {
-        outcome_.draws = received_;
-        outcome_.sourceName = source().name;
-    }
+    if (sourceIndex_ < sources_.size())
+        keepReceivedIfMore();
     finish();
 }
 
@@ -181,17 +180,9 @@ void DrawUpdate::replyArrived() {
     }
     if (failure)
         sourceFailed(*failure);
-    else if (source().kind != SourceKind::Text &&
-             reply->header(QNetworkRequest::ContentTypeHeader)
-                 .toString()
-                 .contains(QLatin1String("html"), Qt::CaseInsensitive))
-        sourceFailed(Failure{pagePrefix() + QStringLiteral("返回的是网页，不是开奖数据")});
     else
-        pageArrived(reply->readAll());
-}
-
-QString DrawUpdate::pagePrefix() const {
-    return page_ > 1 ? QStringLiteral("第 %1 页：").arg(page_) : QString();
+        pageArrived(readAnswer(source(), reply->readAll(),
+                               reply->header(QNetworkRequest::ContentTypeHeader).toString()));
 }
 
 std::optional<DrawUpdate::Failure> DrawUpdate::failureOf(QNetworkReply& reply) const {
@@ -226,8 +217,7 @@ std::optional<DrawUpdate::Failure> DrawUpdate::failureOf(QNetworkReply& reply) c
     return Failure{reply.errorString(), false, false};
 }
 
-void DrawUpdate::pageArrived(const QByteArray& body) {
-    const DrawPage page = readAnswer(source(), body);
+void DrawUpdate::pageArrived(const DrawPage& page) {
     QString fault = page.fault;
     if (fault.isEmpty() && page.draws.empty() && page_ == 1)
         fault = QStringLiteral("返回的开奖列表是空的");
@@ -235,7 +225,8 @@ void DrawUpdate::pageArrived(const QByteArray& body) {
     if (fault.isEmpty() && !page.draws.empty())
         fault = takePage(page.draws, reachedEnd);
     if (!fault.isEmpty()) {
-        sourceFailed(Failure{pagePrefix() + fault});
+        sourceFailed(
+            Failure{page_ > 1 ? QStringLiteral("第 %1 页：%2").arg(page_).arg(fault) : fault});
         return;
     }
     emit progressed(source().name, page_, static_cast<int>(received_.size()));
@@ -250,18 +241,20 @@ void DrawUpdate::pageArrived(const QByteArray& body) {
 // Adds a checked page to what the source gave; the end is reached at the issue asked for, or
 // when a page brings nothing new (a site that ignores the page number).
 QString DrawUpdate::takePage(const DrawHistory& draws, bool& reachedEnd) {
-    std::map<std::string, int> numbers;
+    // The page is judged with what came before it, and taken whole or not at all.
+    DrawHistory together = received_;
+    together.insert(together.end(), draws.begin(), draws.end());
+    if (const std::string fault = repeatedIssueFault(together); !fault.empty())
+        return QString::fromStdString(fault);
+    std::set<std::string> known;
     for (const Draw& draw : received_)
-        numbers.emplace(draw.issue, draw.number);
+        known.insert(draw.issue);
     bool broughtNew = false;
     for (const Draw& draw : draws) {
-        const auto [known, isNew] = numbers.emplace(draw.issue, draw.number);
-        if (!isNew && known->second != draw.number)
-            return QStringLiteral("期号 %1 出现两次，号码不同")
-                .arg(QString::fromStdString(draw.issue));
-        if (isNew)
+        if (known.insert(draw.issue).second) {
             received_.push_back(draw);
-        broughtNew = broughtNew || isNew;
+            broughtNew = true;
+        }
         reachedEnd = reachedEnd || (!stopIssue_.isEmpty() && isOlderOrSame(draw.issue, stopIssue_));
     }
     reachedEnd = reachedEnd || !broughtNew;
@@ -271,17 +264,22 @@ QString DrawUpdate::takePage(const DrawHistory& draws, bool& reachedEnd) {
 void DrawUpdate::sourceFailed(const Failure& failure) {
     outcome_.setAside << source().name + QStringLiteral("：") + failure.why;
     unreachableSources_ += failure.unreachable ? 1 : 0;
-    // Checked pages of a source that broke off later are kept when no other source does better.
-    if (received_.size() > outcome_.draws.size()) {
-        outcome_.draws = received_;
-        outcome_.sourceName = source().name;
-    }
+    keepReceivedIfMore();
     if (++sourceIndex_ < sources_.size()) {
         trySource();
         return;
     }
     outcome_.offline = unreachableSources_ == static_cast<int>(sources_.size());
     finish();
+}
+
+// Checked pages of a source that broke off, or of a cancelled update, are kept when no other
+// source did better.
+void DrawUpdate::keepReceivedIfMore() {
+    if (received_.size() > outcome_.draws.size()) {
+        outcome_.draws = received_;
+        outcome_.sourceName = source().name;
+    }
 }
 
 void DrawUpdate::sourceDone() {

@@ -4,8 +4,10 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <optional>
 #include <vector>
 
+#include "fetch/DrawAnswers.h"
 #include "fetch/DrawSource.h"
 #include "history/DrawHistory.h"
 #include "history/Lottery.h"
@@ -70,10 +72,10 @@ class DrawUpdate : public QObject {
     void send(const QString& url, Step step);
     void replyArrived();
     std::optional<Failure> failureOf(QNetworkReply& reply) const;
-    void pageArrived(const QByteArray& body);
-    QString pagePrefix() const;
+    void pageArrived(const DrawPage& page);
     QString takePage(const DrawHistory& draws, bool& reachedEnd);
     void sourceFailed(const Failure& failure);
+    void keepReceivedIfMore();
     void sourceDone();
     void finish();
 

@@ -41,8 +41,17 @@ Draw fetchedDraw(std::string issue, std::string date, std::string_view number) {
     return draw;
 }
 
-std::string fetchedDrawsFault(const DrawHistory& draws, Lottery lottery) {
+std::string repeatedIssueFault(const DrawHistory& draws) {
     std::map<std::string, int> numbers;
+    for (const Draw& draw : draws) {
+        const auto [kept, isNew] = numbers.emplace(draw.issue, draw.number);
+        if (!isNew && kept->second != draw.number)
+            return "期号 " + draw.issue + " 出现两次，号码不同";
+    }
+    return {};
+}
+
+std::string fetchedDrawsFault(const DrawHistory& draws, Lottery lottery) {
     const std::string name(lotteryName(lottery));
     for (const Draw& draw : draws) {
         if (!issueFitsLottery(draw.issue, lottery))
@@ -51,11 +60,8 @@ std::string fetchedDrawsFault(const DrawHistory& draws, Lottery lottery) {
             return "期号 " + draw.issue + " 的号码不是三位数";
         if (!isDate(draw.date))
             return "期号 " + draw.issue + " 的日期“" + draw.date + "”读不出";
-        const auto [kept, isNew] = numbers.emplace(draw.issue, draw.number);
-        if (!isNew && kept->second != draw.number)
-            return "期号 " + draw.issue + " 出现两次，号码不同";
     }
-    return {};
+    return repeatedIssueFault(draws);
 }
 
 }  // namespace suoshui

@@ -6,6 +6,7 @@
 
 #include "UpdateRun.h"
 #include "support/LocalHttpServer.h"
+#include "support/LocalSources.h"
 #include "support/SourceBodies.h"
 
 namespace suoshui::fetch {
@@ -17,14 +18,11 @@ using source_bodies::welfarePage;
 class DrawUpdateTest : public ::testing::Test {
   protected:
     DrawSource welfare(const QByteArray& path = "/draws") const {
-        return {QStringLiteral("福彩网"),
-                Lottery::Fucai3D,
-                SourceKind::Welfare,
-                server.url(path + "?name=3d&pageNo={page}&pageSize=100"),
-                QString(),
-                QStringLiteral("https://www.cwl.gov.cn/ygkj/wqkjgg/fc3d/"),
-                QStringLiteral("Mozilla/5.0 (X11; Linux x86_64)"),
-                0};
+        DrawSource source = localSource("福彩网", Lottery::Fucai3D, SourceKind::Welfare,
+                                        server.url(path + "?name=3d&pageNo={page}&pageSize=100"));
+        source.referer = QStringLiteral("https://www.cwl.gov.cn/ygkj/wqkjgg/fc3d/");
+        source.userAgent = QStringLiteral("Mozilla/5.0 (X11; Linux x86_64)");
+        return source;
     }
 
     UpdateOutcome run(const std::vector<DrawSource>& sources, const QString& stopIssue = {}) {
@@ -214,11 +212,18 @@ TEST_F(DrawUpdateTest, AnIssueTwiceWithTwoNumbersAcrossPagesIsAFault) {
     server.route("/draws", [](const HttpRequest& request) {
         if (request.page() == 1)
             return HttpReply{.body = welfarePage(2026300, 100)};
-        return HttpReply{.body = welfareWith("2026201", "2026-06-01", "9,9,9")};
+        // A new draw first, then one that contradicts page 1: nothing of page 2 is kept.
+        return HttpReply{
+            .body = source_bodies::welfareAnswer(
+                {source_bodies::welfareDraw(QStringLiteral("2026200"), QStringLiteral("2026-06-01"),
+                                            QStringLiteral("1,2,3")),
+                 source_bodies::welfareDraw(QStringLiteral("2026201"), QStringLiteral("2026-06-02"),
+                                            QStringLiteral("9,9,9"))})};
     });
     const UpdateOutcome outcome = run({welfare()});
     ASSERT_EQ(outcome.setAside.size(), 1);
     EXPECT_TRUE(outcome.setAside.front().contains(QStringLiteral("期号 2026201 出现两次")));
+    EXPECT_EQ(outcome.draws.size(), 100u);
 }
 
 TEST_F(DrawUpdateTest, ASlowAnswerIsTriedOnceMoreThenSetAside) {
@@ -239,14 +244,8 @@ TEST_F(DrawUpdateTest, TheNextSourceIsTriedWhenOneFails) {
         return HttpReply{.contentType = "text/plain; charset=utf-8",
                          .body = "2026231 2026-08-29 1 2 3\n2026232 2026-08-30 6 5 8\n"};
     });
-    DrawSource text{QStringLiteral("我的文本"),
-                    Lottery::Fucai3D,
-                    SourceKind::Text,
-                    server.url("/text"),
-                    {},
-                    {},
-                    {},
-                    0};
+    const DrawSource text =
+        localSource("我的文本", Lottery::Fucai3D, SourceKind::Text, server.url("/text"));
     const UpdateOutcome outcome = run({welfare("/blocked"), text});
     ASSERT_EQ(outcome.draws.size(), 2u);
     EXPECT_EQ(outcome.draws.front().issue, "2026232");
@@ -257,14 +256,8 @@ TEST_F(DrawUpdateTest, TheNextSourceIsTriedWhenOneFails) {
 }
 
 TEST_F(DrawUpdateTest, SourcesOfTheOtherLotteryAreNotAsked) {
-    DrawSource sports{QStringLiteral("体彩网"),
-                      Lottery::Pailie3,
-                      SourceKind::Sports,
-                      server.url("/sports?pageNo={page}"),
-                      {},
-                      {},
-                      {},
-                      0};
+    const DrawSource sports = localSource("体彩网", Lottery::Pailie3, SourceKind::Sports,
+                                          server.url("/sports?pageNo={page}"));
     server.route("/sports", [](const HttpRequest& request) {
         return HttpReply{.body = sportsPage(26167, request.page() == 1 ? 2 : 0)};
     });

@@ -16,24 +16,22 @@ inline void pointSourcesAt(const QString& dataHome,
     suoshui::fetch::writeSourcesFile(folder + QStringLiteral("/sources.ini"), sources);
 }
 
+// A source on this machine, without session page, referer or browser name.
+inline suoshui::fetch::DrawSource localSource(const char* name, suoshui::Lottery lottery,
+                                              suoshui::fetch::SourceKind kind, const QString& url,
+                                              int pauseMs = 0) {
+    suoshui::fetch::DrawSource source;
+    source.name = QString::fromUtf8(name);
+    source.lottery = lottery;
+    source.kind = kind;
+    source.url = url;
+    source.pauseMs = pauseMs;
+    return source;
+}
+
 inline std::vector<suoshui::fetch::DrawSource> unreachableSources() {
-    using suoshui::fetch::DrawSource;
     using suoshui::fetch::SourceKind;
     const QString closed = LocalHttpServer::closedPortUrl();
-    return {DrawSource{QStringLiteral("福彩网"),
-                       suoshui::Lottery::Fucai3D,
-                       SourceKind::Welfare,
-                       closed,
-                       {},
-                       {},
-                       {},
-                       0},
-            DrawSource{QStringLiteral("体彩网"),
-                       suoshui::Lottery::Pailie3,
-                       SourceKind::Sports,
-                       closed,
-                       {},
-                       {},
-                       {},
-                       0}};
+    return {localSource("福彩网", suoshui::Lottery::Fucai3D, SourceKind::Welfare, closed),
+            localSource("体彩网", suoshui::Lottery::Pailie3, SourceKind::Sports, closed)};
 }
