@@ -10,44 +10,24 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "WindowFixture.h"
+#include "HistoryFixture.h"
 #include "support/SourceBodies.h"
 
 namespace {
 
 using source_bodies::welfarePage;
 
-class HistoryUpdateTest : public WindowTest {
+class HistoryUpdateTest : public HistoryFixture {
   protected:
     void SetUp() override {
-        WindowTest::SetUp();
-        named<QToolButton>("HistoryButton")->click();
-        history = named<QWidget>("HistoryWindow");
-        ASSERT_NE(history, nullptr);
+        HistoryFixture::SetUp();
         useServer(0);
     }
 
     void useServer(int pauseMs) {
-        pointSourcesAt(dataHome.path(), {{QStringLiteral("福彩网"),
-                                          suoshui::Lottery::Fucai3D,
-                                          suoshui::fetch::SourceKind::Welfare,
-                                          server.url("/draws?pageNo={page}"),
-                                          {},
-                                          {},
-                                          {},
-                                          pauseMs}});
-    }
-
-    template <typename Widget>
-    Widget* inHistory(const char* name) const {
-        auto* widget = history->findChild<Widget*>(QString::fromUtf8(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-
-    void keep(const char* draws) {
-        inHistory<QPlainTextEdit>("HistoryPasteBox")->setPlainText(QString::fromUtf8(draws));
-        inHistory<QPushButton>("HistoryPasteApply")->click();
+        pointSourcesAt(dataHome.path(), {localSource("福彩网", suoshui::Lottery::Fucai3D,
+                                                     suoshui::fetch::SourceKind::Welfare,
+                                                     server.url("/draws?pageNo={page}"), pauseMs)});
     }
 
     void clickUpdate() { inHistory<QPushButton>("HistoryUpdateButton")->click(); }
@@ -61,19 +41,16 @@ class HistoryUpdateTest : public WindowTest {
         EXPECT_TRUE(inHistory<QPushButton>("HistoryUpdateButton")->isEnabled());
     }
 
-    QString status() const { return inHistory<QLabel>("HistoryStatus")->text(); }
     bool statusIsRed() const {
         return inHistory<QLabel>("HistoryStatus")->styleSheet().contains(QStringLiteral("color"));
     }
-    int rows() const { return inHistory<QTableView>("HistoryTable")->model()->rowCount(); }
 
     LocalHttpServer server;
-    QWidget* history = nullptr;
 };
 
 TEST_F(HistoryUpdateTest, NewDrawsAreAddedLikeAnImportAndSaid) {
     server.route("/draws", [](auto&) { return HttpReply{.body = welfarePage(2026154, 5)}; });
-    keep("2026150 051\n2026151 151\n");
+    paste("2026150 051\n2026151 151\n");
     EXPECT_FALSE(inHistory<QProgressBar>("HistoryUpdateProgress")->isVisible());
     clickUpdate();
     EXPECT_TRUE(inHistory<QProgressBar>("HistoryUpdateProgress")->isVisible());
@@ -95,7 +72,7 @@ TEST_F(HistoryUpdateTest, NewDrawsAreAddedLikeAnImportAndSaid) {
 
 TEST_F(HistoryUpdateTest, ADrawThatContradictsAKeptOneIsNamedAndTheKeptOneStays) {
     server.route("/draws", [](auto&) { return HttpReply{.body = welfarePage(2026154, 5)}; });
-    keep("2026150 051\n2026151 999\n");
+    paste("2026150 051\n2026151 999\n");
     clickUpdate();
     waitForUpdate();
     EXPECT_TRUE(status().contains(QStringLiteral("新增 3 期，最新 2026154")));
@@ -129,7 +106,7 @@ TEST_F(HistoryUpdateTest, ACancelKeepsTheCheckedPagesAndTheNextUpdateFillsTheRes
 }
 
 TEST_F(HistoryUpdateTest, NoNetworkIsSaidAtOnceAndNothingChanges) {
-    keep("2026150 051\n");
+    paste("2026150 051\n");
     pointSourcesAt(dataHome.path(), unreachableSources());
     clickUpdate();
     waitForUpdate();

@@ -17,9 +17,9 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "HistoryFixture.h"
 #include "ModalDriver.h"
 #include "ReadWait.h"
-#include "WindowFixture.h"
 #include "ui/ValueBox.h"
 
 namespace {
@@ -27,27 +27,8 @@ namespace {
 // Newest first: 2026232 658 (和值 19), 2026231 123 (和值 6), 2026230 919 (和值 19).
 const char* const kThreeDraws = "2026230 919\n2026231 123\n2026232 658\n";
 
-class HistoryWindowTest : public WindowTest {
+class HistoryWindowTest : public HistoryFixture {
   protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        named<QToolButton>("HistoryButton")->click();
-        history = named<QWidget>("HistoryWindow");
-        ASSERT_NE(history, nullptr);
-    }
-
-    template <typename Widget>
-    Widget* inHistory(const char* name) const {
-        auto* widget = history->findChild<Widget*>(QString::fromUtf8(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-
-    void paste(const char* text) {
-        inHistory<QPlainTextEdit>("HistoryPasteBox")->setPlainText(QString::fromUtf8(text));
-        inHistory<QPushButton>("HistoryPasteApply")->click();
-    }
-
     void importFile(const QString& path) {
         window->setFileChooser([path](suoshui::ui::FileUse use) {
             EXPECT_EQ(use, suoshui::ui::FileUse::ImportHistory);
@@ -55,13 +36,6 @@ class HistoryWindowTest : public WindowTest {
         });
         inHistory<QPushButton>("HistoryImportButton")->click();
         waitForReading(*history);
-    }
-
-    QString status() const { return inHistory<QLabel>("HistoryStatus")->text(); }
-    int rows() const { return inHistory<QTableView>("HistoryTable")->model()->rowCount(); }
-    QString cell(const char* table, int row, int column) const {
-        const QAbstractItemModel* model = inHistory<QTableView>(table)->model();
-        return model->data(model->index(row, column)).toString();
     }
 
     void backtestAll() {
@@ -84,7 +58,6 @@ class HistoryWindowTest : public WindowTest {
     QString hitCheck() const { return inHistory<QLabel>("HitCheckText")->text(); }
     QString hitLine() const { return named<QLabel>("HitLine")->toolTip(); }
 
-    QWidget* history = nullptr;
     QString asked;
 };
 

@@ -2,7 +2,7 @@
 // pages from a local server on 127.0.0.1 with no pause between pages, from the click until the
 // draws are kept and the table shows them. Beside the time, the longest the window's event loop
 // went without a turn ("longest_stall_ms"): the window must repaint throughout.
-#include <benchmark/benchmark.h>
+#include "WindowBenchMain.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -33,14 +33,10 @@ void BM_UpdateOfTenThousandDraws(benchmark::State& state) {
     server.route("/draws", [&pages](const HttpRequest& request) {
         return HttpReply{.body = pages.value(request.page() - 1, pages.last())};
     });
-    pointSourcesAt(qEnvironmentVariable("XDG_DATA_HOME"), {{QStringLiteral("福彩网"),
-                                                            suoshui::Lottery::Fucai3D,
-                                                            suoshui::fetch::SourceKind::Welfare,
-                                                            server.url("/draws?pageNo={page}"),
-                                                            {},
-                                                            {},
-                                                            {},
-                                                            0}});
+    pointSourcesAt(
+        qEnvironmentVariable("XDG_DATA_HOME"),
+        {localSource("福彩网", suoshui::Lottery::Fucai3D, suoshui::fetch::SourceKind::Welfare,
+                     server.url("/draws?pageNo={page}"))});
     MainWindow window;
     window.show();
     window.findChild<QToolButton*>(QStringLiteral("HistoryButton"))->click();
@@ -77,18 +73,11 @@ void BM_UpdateOfTenThousandDraws(benchmark::State& state) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir dataHome;
-    qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
-    QApplication application(argc, argv);
-    benchmark::RegisterBenchmark("BM_UpdateOfTenThousandDraws", BM_UpdateOfTenThousandDraws)
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(3)
-        ->Repetitions(5)
-        ->UseRealTime();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv, [] {
+        benchmark::RegisterBenchmark("BM_UpdateOfTenThousandDraws", BM_UpdateOfTenThousandDraws)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(3)
+            ->Repetitions(5)
+            ->UseRealTime();
+    });
 }

@@ -4,7 +4,7 @@
 // backtest with one box ticked in every reported group and "启用银选" ticked, from the click
 // until the table and summary are updated, and a start with ten thousand kept draws. What is
 // kept goes to a temporary folder; every question the window asks is answered yes.
-#include <benchmark/benchmark.h>
+#include "WindowBenchMain.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -186,44 +186,22 @@ void BM_WindowShowOmission(benchmark::State& state) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    QTemporaryDir dataHome;
-    qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
-    QTimer answerYes;
-    QObject::connect(&answerYes, &QTimer::timeout, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            box->done(QMessageBox::Yes);
+    return runWindowBenchmarks(argc, argv, [] {
+        auto* answerYes = new QTimer(qApp);
+        QObject::connect(answerYes, &QTimer::timeout, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->done(QMessageBox::Yes);
+        });
+        answerYes->start(20);
+        importEveryShapeThroughTheDialog();
+        for (HistoryShape shape : suoshui::testing::allHistoryShapes())
+            timedAsWaited(benchmark::RegisterBenchmark(
+                (std::string("BM_WindowLoadByPaste/") + historyShapeName(shape)).c_str(),
+                BM_WindowLoadByPaste, shape));
+        timedAsWaited(benchmark::RegisterBenchmark("BM_WindowBacktest", BM_WindowBacktest));
+        timedAsWaited(benchmark::RegisterBenchmark("BM_FirstWindowWithKeptDraws",
+                                                   BM_FirstWindowWithKeptDraws));
+        timedAsWaited(benchmark::RegisterBenchmark("BM_KeptDrawsReady", BM_KeptDrawsReady));
+        timedAsWaited(benchmark::RegisterBenchmark("BM_WindowShowOmission", BM_WindowShowOmission));
     });
-    answerYes.start(20);
-    importEveryShapeThroughTheDialog();
-    for (HistoryShape shape : suoshui::testing::allHistoryShapes()) {
-        benchmark::RegisterBenchmark(
-            (std::string("BM_WindowLoadByPaste/") + historyShapeName(shape)).c_str(),
-            BM_WindowLoadByPaste, shape)
-            ->Unit(benchmark::kMillisecond)
-            ->Repetitions(5)
-            ->UseRealTime();
-    }
-    benchmark::RegisterBenchmark("BM_WindowBacktest", BM_WindowBacktest)
-        ->Unit(benchmark::kMillisecond)
-        ->Repetitions(5)
-        ->UseRealTime();
-    benchmark::RegisterBenchmark("BM_FirstWindowWithKeptDraws", BM_FirstWindowWithKeptDraws)
-        ->Unit(benchmark::kMillisecond)
-        ->Repetitions(5)
-        ->UseRealTime();
-    benchmark::RegisterBenchmark("BM_KeptDrawsReady", BM_KeptDrawsReady)
-        ->Unit(benchmark::kMillisecond)
-        ->Repetitions(5)
-        ->UseRealTime();
-    benchmark::RegisterBenchmark("BM_WindowShowOmission", BM_WindowShowOmission)
-        ->Unit(benchmark::kMillisecond)
-        ->Repetitions(5)
-        ->UseRealTime();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
 }

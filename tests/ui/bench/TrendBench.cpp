@@ -1,7 +1,7 @@
 // 走势图 on ten thousand kept draws in the real window under the offscreen platform: from the
 // click on "走势图" until the window has painted, one scroll step repainted, and the export of
 // 200 draws as a picture.
-#include <benchmark/benchmark.h>
+#include "WindowBenchMain.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -74,18 +74,10 @@ void BM_TrendExportOf200Draws(benchmark::State& state) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir dataHome;
-    qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
-    QApplication application(argc, argv);
-    for (auto* benchmark :
-         {benchmark::RegisterBenchmark("BM_TrendWindowOpens", BM_TrendWindowOpens),
-          benchmark::RegisterBenchmark("BM_TrendScrollRepaint", BM_TrendScrollRepaint),
-          benchmark::RegisterBenchmark("BM_TrendExportOf200Draws", BM_TrendExportOf200Draws)})
-        benchmark->Unit(benchmark::kMillisecond)->Repetitions(5)->UseRealTime();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv, [] {
+        timedAsWaited(benchmark::RegisterBenchmark("BM_TrendWindowOpens", BM_TrendWindowOpens));
+        timedAsWaited(benchmark::RegisterBenchmark("BM_TrendScrollRepaint", BM_TrendScrollRepaint));
+        timedAsWaited(
+            benchmark::RegisterBenchmark("BM_TrendExportOf200Draws", BM_TrendExportOf200Draws));
+    });
 }

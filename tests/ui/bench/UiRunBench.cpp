@@ -1,7 +1,7 @@
 // From a click on 选号结果 until the report stands in the result box, in the real window under
 // the offscreen platform: with nothing ticked, and with one box ticked in every reported group
 // and "启用银选" ticked, so that every candidate walks deep into the chain.
-#include <benchmark/benchmark.h>
+#include "WindowBenchMain.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -76,28 +76,16 @@ void BM_RunNothingTickedWithExtra(benchmark::State& state) {
     clickRunUntilReported(state, window);
 }
 
-BENCHMARK(BM_RunNothingTicked)->Unit(benchmark::kMillisecond)->Repetitions(5)->UseRealTime();
-BENCHMARK(BM_RunNothingTickedWithExtra)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->UseRealTime();
-BENCHMARK(BM_RunOneBoxPerGroupWithExtra)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->UseRealTime();
-BENCHMARK(BM_RunOneBoxPerGroupWithExtraAndTolerance)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->UseRealTime();
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv, [] {
+        timedAsWaited(benchmark::RegisterBenchmark("BM_RunNothingTicked", BM_RunNothingTicked));
+        timedAsWaited(benchmark::RegisterBenchmark("BM_RunNothingTickedWithExtra",
+                                                   BM_RunNothingTickedWithExtra));
+        timedAsWaited(benchmark::RegisterBenchmark("BM_RunOneBoxPerGroupWithExtra",
+                                                   BM_RunOneBoxPerGroupWithExtra));
+        timedAsWaited(benchmark::RegisterBenchmark("BM_RunOneBoxPerGroupWithExtraAndTolerance",
+                                                   BM_RunOneBoxPerGroupWithExtraAndTolerance));
+    });
 }

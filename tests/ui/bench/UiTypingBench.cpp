@@ -2,7 +2,7 @@
 // the key until the window has handled it and the events it caused (the read-back of the base
 // list included, which follows a pause in typing), in the real window under the offscreen
 // platform.
-#include <benchmark/benchmark.h>
+#include "WindowBenchMain.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -59,25 +59,18 @@ void BM_KeyWithALargeBaseList(benchmark::State& state, bool oneLine, const char*
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir dataHome;
-    qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
-    QApplication application(argc, argv);
-    for (const auto& [name, oneLine] :
-         {std::pair{"OneLine", true}, std::pair{"ManyLines", false}}) {
-        for (const char* box : {"BaseListBox", "ExcludeSinglesBox"}) {
-            benchmark::RegisterBenchmark(
-                (std::string("BM_KeyWithALargeBaseList/") + name + "/" + box).c_str(),
-                BM_KeyWithALargeBaseList, oneLine, box)
-                ->Unit(benchmark::kMillisecond)
-                ->Iterations(9)
-                ->Repetitions(3)
-                ->UseRealTime();
+    return runWindowBenchmarks(argc, argv, [] {
+        for (const auto& [name, oneLine] :
+             {std::pair{"OneLine", true}, std::pair{"ManyLines", false}}) {
+            for (const char* box : {"BaseListBox", "ExcludeSinglesBox"}) {
+                benchmark::RegisterBenchmark(
+                    (std::string("BM_KeyWithALargeBaseList/") + name + "/" + box).c_str(),
+                    BM_KeyWithALargeBaseList, oneLine, box)
+                    ->Unit(benchmark::kMillisecond)
+                    ->Iterations(9)
+                    ->Repetitions(3)
+                    ->UseRealTime();
+            }
         }
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    });
 }
